@@ -1,0 +1,59 @@
+#include "document/document.h"
+
+#include "toolkit/numbers.h"
+#include "toolkit/toolkit.h"
+
+Document::Document() : entries(static_cast<std::size_t>(documentCapacity)) {}
+
+int Document::setSection(const std::string& name) {
+    const std::string trimmed = globalToolkit.removeBlanks(name, true);
+    sectionPrefix = trimmed.empty() ? std::string() : trimmed + ".";
+    return 0;
+}
+
+std::string Document::fullKey(const std::string& key, std::int32_t index) const {
+    std::string full = sectionPrefix + globalToolkit.removeBlanks(key, false);
+    if (index != -1) full += "(" + toText(static_cast<std::uint32_t>(index)) + ")";
+    return full;
+}
+
+const DocumentEntry* Document::findLast(const std::string& full, EntryKind kind) const {
+    for (std::int32_t row = entryCount - 1; row >= 0; --row) {
+        const DocumentEntry& entry = entries[static_cast<std::size_t>(row)];
+        if (entry.kind == kind && entry.key == full) return &entry;
+    }
+    return nullptr;
+}
+
+bool Document::contains(const std::string& full) const {
+    for (std::int32_t row = 0; row < entryCount; ++row)
+        if (entries[static_cast<std::size_t>(row)].key == full) return true;
+    return false;
+}
+
+std::int32_t Document::lastIndex(const std::string& name) const {
+    const std::string base = sectionPrefix + name + "(";
+    std::string full;
+    std::int32_t index = 0;
+    for (;; ++index) {
+        full = base;
+        full += toText(static_cast<std::uint32_t>(index));
+        full += ')';
+        if (!contains(full)) break;
+    }
+    return index - 1;
+}
+
+const DocumentEntry* Document::findText(const std::string& key, std::int32_t index) const {
+    return findLast(fullKey(key, index), EntryKind::Text);
+}
+
+std::string Document::getText(const std::string& key, std::int32_t index) const {
+    const DocumentEntry* entry = findText(key, index);
+    return entry == nullptr ? std::string() : entry->text;
+}
+
+double Document::getNumber(const std::string& key, std::int32_t index) const {
+    const DocumentEntry* entry = findLast(fullKey(key, index), EntryKind::Number);
+    return entry == nullptr ? 0 : entry->number;
+}

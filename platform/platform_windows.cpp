@@ -1,0 +1,29 @@
+#include "platform/platform.h"
+
+#include <cstdlib>
+#include <io.h>
+#include <iostream>
+
+#include <windows.h>
+#include <shellapi.h>
+
+void setConsoleColours() {
+    if (_isatty(_fileno(stdout)) == 0) return;
+    std::system("color 17");
+}
+
+void restoreConsoleColours() {
+    // The console window keeps the colours for as long as it is open, as
+    // "color" gives them.
+}
+
+void pauseForKey() {
+    std::cout.flush();
+    std::system("pause");
+}
+
+void openInDesktopShell(const std::string& path) {
+    if (path.empty()) return;
+    std::cout.flush();
+    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
