@@ -17,17 +17,34 @@ std::string Document::fullKey(const std::string& key, std::int32_t index) const 
     return full;
 }
 
+namespace {
+
+// The cost of a visited row: a length test and, when the lengths match, one
+// comparison of the bytes. List keys of one list differ mostly in their
+// last digits, so the bytes are compared from the end.
+bool sameKey(const std::string& key, const std::string& full) {
+    const std::size_t size = full.size();
+    if (key.size() != size) return false;
+    const char* a = key.data();
+    const char* b = full.data();
+    for (std::size_t i = size; i > 0; --i)
+        if (a[i - 1] != b[i - 1]) return false;
+    return true;
+}
+
+}  // namespace
+
 const DocumentEntry* Document::findLast(const std::string& full, EntryKind kind) const {
     for (std::int32_t row = entryCount - 1; row >= 0; --row) {
         const DocumentEntry& entry = entries[static_cast<std::size_t>(row)];
-        if (entry.kind == kind && entry.key == full) return &entry;
+        if (entry.kind == kind && sameKey(entry.key, full)) return &entry;
     }
     return nullptr;
 }
 
 bool Document::contains(const std::string& full) const {
     for (std::int32_t row = 0; row < entryCount; ++row)
-        if (entries[static_cast<std::size_t>(row)].key == full) return true;
+        if (sameKey(entries[static_cast<std::size_t>(row)].key, full)) return true;
     return false;
 }
 
