@@ -92,9 +92,9 @@ bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, c
             const PointValue value = splitPointValue(textOf(pointEntry));
             std::cout << "Dealing with point " << value.pointLabel << "\n" << std::flush;
             if (pointEntry != nullptr) {
-                const std::string pointName = "the point \"" + consoleSafe(value.pointLabel) + "\" of " + mapLabel;
-                warnIfNotConsoleSafe(pointEntry->line, value.pointLabel, pointName + ": its label", diagnostics);
-                warnIfNotConsoleSafe(pointEntry->line, value.pointCoordinates, pointName + ": its coordinates",
+                const std::string pointName = "point \"" + consoleSafe(value.pointLabel) + "\" of " + mapLabel;
+                warnIfNotConsoleSafe(pointEntry->line, value.pointLabel, "the label of " + pointName, diagnostics);
+                warnIfNotConsoleSafe(pointEntry->line, value.pointCoordinates, "the coordinate text of " + pointName,
                                      diagnostics);
             }
             line = "seta " + mapPrefix + toText(point) + " \"echo " + pointPrefix +
