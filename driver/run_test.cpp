@@ -2,6 +2,9 @@
 // steps and the exit status, on the real binary.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <sys/stat.h>
+
 #include "tests/process.h"
 
 namespace {
@@ -86,4 +89,41 @@ TEST(Run, PausesUnlessTheSourceSaysTerminate) {
         EXPECT_EQ(run.out, creditsText + "\nInput : menu.txt\n" + missingSource + c.tail) << c.source;
         EXPECT_EQ(run.status, 1);
     }
+}
+
+TEST(Run, OpensTheWrittenFileWithOneArgumentAndNoShell) {
+    TempFolder bin;
+    // A stand-in opener that records how it was called.
+    writeFile(bin / "xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" >> \"$RECORD\"\n");
+    chmod((bin / "xdg-open").c_str(), 0755);
+    const char* path = std::getenv("PATH");
+    TempFolder folder;
+    const std::string output = "a & b; touch pwned 'q\" $(x).cfg";
+    writeFile(folder / "menu.txt", "$ output = " + output +
+                                       "\n$ key_next_map = F5\n$ key_next_point = F7\n$ key_go = F9\n");
+    writeFile(folder / "condump.txt", "$$$ x\n");
+
+    Invocation invocation;
+    invocation.folder = folder.path();
+    invocation.environment = {{"PATH", bin.path() + ":" + (path ? path : "/usr/bin:/bin")},
+                              {"RECORD", folder / "record"},
+                              {"DISPLAY", ":0"}};
+    invocation.arguments = {"menu.txt"};
+    EXPECT_EQ(runTelvorinBinary(invocation).status, 0);
+    invocation.arguments = {"condump.txt"};
+    EXPECT_EQ(runTelvorinBinary(invocation).status, 0);
+    EXPECT_EQ(readFile(folder / "record"), "1\n" + output + "\n1\ncondump_extract.txt\n");
+    EXPECT_FALSE(pathExists(folder / "pwned"));
+    EXPECT_TRUE(pathExists(folder / output));
+
+    // Without a display nothing is opened; no_popup keeps the script closed.
+    invocation.environment.pop_back();
+    EXPECT_EQ(runTelvorinBinary(invocation).status, 0);
+    writeFile(folder / "menu.txt", readFile(folder / "menu.txt") + "% no_popup = 1\n");
+    invocation.environment.push_back({"DISPLAY", ":0"});
+    invocation.arguments = {"menu.txt"};
+    const Outcome quiet = runTelvorinBinary(invocation);
+    EXPECT_EQ(quiet.status, 0);
+    EXPECT_EQ(quiet.out.find("Displaying output"), std::string::npos);
+    EXPECT_EQ(readFile(folder / "record"), "1\n" + output + "\n1\ncondump_extract.txt\n");
 }

@@ -1,1 +1,147 @@
+// Console-dump extraction on the real binary: the messages, the extract
+// file beside the dump, and what happens when a file cannot be used.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "extractor/extract_file.h"
+#include "tests/process.h"
+
+namespace {
+
+const std::string modeLine = "\nThe input file is a condump... Extracting teleport marker points...\n";
+const std::string extractionEnd = "Output : condump_extract.txt\nTerminating condump extraction process...\n\n";
+const std::string closing = "Terminating program\n" + pauseText;
+
+std::string transcript(const std::string& path, const std::string& messages) {
+    return creditsText + "\nInput : " + path + "\n" + modeLine + messages + extractionEnd + closing;
+}
+
+}  // namespace
+
+TEST(Extraction, WritesTheWorkedExampleBesideTheDump) {
+    TempFolder folder;
+    mkdir((folder / "dumps").c_str(), 0777);
+    writeFile(folder / "dumps/condump.txt",
+              "$$$ Start\nTELEPORT MARKER : (1024 -512 64)\nPlayer: $$$  Bridge top\nsome other console output\n"
+              "TELEPORT MARKER : (0 0 24)\n$$$Hall\n$$$ Hall again\n");
+    const Outcome run = runIn(folder.path(), {"dumps/condump.txt"});
+    EXPECT_EQ(run.out, transcript("dumps/condump.txt",
+                                  "Naming instruction : 'Start'\nDetecting coordinates : '1024 -512 64 0'\n"
+                                  "Naming instruction : 'Bridge top'\nDetecting coordinates : '0 0 24 0'\n"
+                                  "Naming instruction : 'Hall'\nNaming instruction : 'Hall again'\n"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readFile(folder / "dumps/condump_extract.txt"),
+              "\tStart ; 0 0 0 0\n\tBridge top ; 1024 -512 64 0\n\tHall ; 0 0 24 0\n\tHall again ; 0 0 24 0\n");
+    EXPECT_FALSE(pathExists(folder / "condump_extract.txt"));
+}
+
+TEST(Extraction, ReadsMarkersAndNamesAsTheGameWritesThem) {
+    struct Case {
+        const char* what;
+        std::string dump;
+        std::string messages;
+        std::string extract;
+    };
+    const Case cases[] = {
+        {"an empty dump", "", "", ""},
+        {"the bare 19-character prefix is no marker", "TELEPORT MARKER : (\n$$$ a\n",
+         "Naming instruction : 'a'\n", "\ta ; 0 0 0 0\n"},
+        {"a 20-character marker line gives \" 0\"", "TELEPORT MARKER : ()\n$$$ a\n",
+         "Detecting coordinates : ' 0'\nNaming instruction : 'a'\n", "\ta ;  0\n"},
+        {"a marker line holding $$$ is only a marker", "TELEPORT MARKER : (1 $$$ 2)\n",
+         "Detecting coordinates : '1 $$$ 2 0'\n", ""},
+        {"a blank before the prefix, or lower case, is no marker", " TELEPORT MARKER : (1 2 3)\nteleport marker : (4)\n",
+         "", ""},
+        {"the last character goes whatever it is", "TELEPORT MARKER : (1 2 3) \n$$$x\n",
+         "Detecting coordinates : '1 2 3) 0'\nNaming instruction : 'x'\n", "\tx ; 1 2 3) 0\n"},
+        {"two names after one marker, two markers before one name",
+         "TELEPORT MARKER : (1)\n$$$ a\n$$$ b\nTELEPORT MARKER : (2)\nTELEPORT MARKER : (3)\n$$$ c\n",
+         "Detecting coordinates : '1 0'\nNaming instruction : 'a'\nNaming instruction : 'b'\n"
+         "Detecting coordinates : '2 0'\nDetecting coordinates : '3 0'\nNaming instruction : 'c'\n",
+         "\ta ; 1 0\n\tb ; 1 0\n\tc ; 3 0\n"},
+        {"an empty name, and $$$ twice", "say $$$\nx $$$ \t two $$$ three \t\n",
+         "Naming instruction : ''\nNaming instruction : 'two $$$ three'\n",
+         "\t ; 0 0 0 0\n\ttwo $$$ three ; 0 0 0 0\n"},
+        {"CR LF line ends, and a last line without one", "TELEPORT MARKER : (5 6 7)\r\n$$$ Roof\r\n$$$ Last",
+         "Detecting coordinates : '5 6 7 0'\nNaming instruction : 'Roof'\nNaming instruction : 'Last'\n",
+         "\tRoof ; 5 6 7 0\n\tLast ; 5 6 7 0\n"},
+        {"names beginning with source-file signs are kept", "$$$ {odd}\n$$$ /x\n",
+         "Naming instruction : '{odd}'\nNaming instruction : '/x'\n", "\t{odd} ; 0 0 0 0\n\t/x ; 0 0 0 0\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        writeFile(folder / "condump.txt", c.dump);
+        const Outcome run = runIn(folder.path(), {"condump.txt"});
+        EXPECT_EQ(run.out, transcript("condump.txt", c.messages));
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(readFile(folder / "condump_extract.txt"), c.extract);
+    }
+}
+
+TEST(Extraction, ReplacesAnEarlierExtract) {
+    TempFolder folder;
+    writeFile(folder / "condump_extract.txt", "\told ; 1 1 1 0\n");
+    writeFile(folder / "my_condump.txt", "$$$ new\n");
+    EXPECT_EQ(runIn(folder.path(), {"my_condump.txt"}).status, 0);
+    EXPECT_EQ(readFile(folder / "condump_extract.txt"), "\tnew ; 0 0 0 0\n");
+}
+
+TEST(Extraction, KeepsEveryNameOnePoint) {
+    TempFolder folder;
+    writeFile(folder / "condump.txt", "TELEPORT MARKER : (1 2 3)\n$$$ a;b ; c\n");
+    const Outcome run = runIn(folder.path(), {"condump.txt"});
+    EXPECT_EQ(run.out, transcript("condump.txt", "Detecting coordinates : '1 2 3 0'\nNaming instruction : 'a;b ; c'\n"));
+    EXPECT_EQ(readFile(folder / "condump_extract.txt"), "\ta,b , c ; 1 2 3 0\n");
+    EXPECT_NE(run.err.find("warning: the point name \"a;b ; c\""), std::string::npos) << run.err;
+}
+
+TEST(ExtractionSafety, NeverLosesAnEarlierExtractOrAPoint) {
+    TempFolder folder;
+    mkdir((folder / "locked").c_str(), 0777);
+    writeFile(folder / "locked/condump.txt", "$$$ kept on the console\n");
+    chmod((folder / "locked/condump.txt").c_str(), 0444);
+    chmod((folder / "locked").c_str(), 0555);
+    writeFile(folder / "condump_extract.txt", "\tearlier ; 1 2 3 0\n");
+    chmod((folder / "condump_extract.txt").c_str(), 0666);
+    writeFile(folder / "condump.txt", "$$$ read only\n");
+    chmod((folder / "condump.txt").c_str(), 0444);
+
+    Invocation invocation;
+    invocation.folder = folder.path();
+    invocation.unprivileged = true;
+
+    // A read-only dump is read; the extract file beside it is written.
+    invocation.arguments = {"condump.txt"};
+    const Outcome readOnly = runTelvorinBinary(invocation);
+    EXPECT_EQ(readOnly.out, transcript("condump.txt", "Naming instruction : 'read only'\n"));
+    EXPECT_EQ(readOnly.status, 0);
+    EXPECT_EQ(readFile(folder / "condump_extract.txt"), "\tread only ; 0 0 0 0\n");
+
+    // A dump that cannot be opened leaves the earlier extract as it was.
+    invocation.arguments = {"missing_condump.txt"};
+    const Outcome missing = runTelvorinBinary(invocation);
+    EXPECT_EQ(missing.out, creditsText + "\nInput : missing_condump.txt\n" + modeLine +
+                               "Error opening condump file...\nTerminating condump extraction process...\n\n" + closing);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(readFile(folder / "condump_extract.txt"), "\tread only ; 0 0 0 0\n");
+
+    // An extract that cannot be written is reported; the points are on the console.
+    invocation.arguments = {"locked/condump.txt"};
+    const Outcome locked = runTelvorinBinary(invocation);
+    EXPECT_EQ(locked.out, creditsText + "\nInput : locked/condump.txt\n" + modeLine +
+                              "Naming instruction : 'kept on the console'\n"
+                              "ERROR : Cannot write the extract file locked/condump_extract.txt\n"
+                              "Terminating condump extraction process...\n\n" + closing);
+    EXPECT_EQ(locked.status, 1);
+    EXPECT_FALSE(pathExists(folder / "locked/condump_extract.txt"));
+}
+
+TEST(ExtractFile, LiesInTheDumpsFolder) {
+    EXPECT_EQ(extractFilePath("condump.txt"), "condump_extract.txt");
+    EXPECT_EQ(extractFilePath("a/b/my_condump.txt"), "a/b/condump_extract.txt");
+    EXPECT_EQ(extractFilePath("/condump.txt"), "condump_extract.txt");  // an empty folder is no folder
+    EXPECT_EQ(pointLine("", "1 2 3 0"), "\t ; 1 2 3 0\n");
+}
