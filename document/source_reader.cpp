@@ -69,8 +69,9 @@ void SourceReader::read(LineReader& file) {
             warn("the table is full (" + toText(documentCapacity) +
                  " entries): this line and every line after it are not read; split the maps over "
                  "several source files");
+        } else {
+            warnAtEnd();  // what is still open at the end, when the end was read
         }
-        warnAtEnd();
     }
     document_.entryCount = stored_;
 }

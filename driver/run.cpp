@@ -10,6 +10,7 @@
 #include "generator/script_head.h"
 #include "generator/script_output.h"
 #include "generator/settings.h"
+#include "generator/source_checks.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "toolkit/toolkit.h"
@@ -56,17 +57,18 @@ int generate(const std::string& path, Toolkit& toolkit, Document& document, Scri
              GeneratorSettings& settings) {
     Diagnostics diagnostics(path, std::cerr);
     document.load(path, &diagnostics);
+    checkSource(document, diagnostics);
     settings = readGeneratorSettings(document);
-    if (!checkGeneratorSettings(settings)) {
-        diagnostics.flush();
-        return 1;
-    }
+    const bool usable = checkGeneratorSettings(settings);
+    // What the source file says comes first; what writing finds, after it.
+    diagnostics.flush();
+    if (!usable) return 1;
     if (wouldOverwriteSource(path, settings, document)) {
-        diagnostics.flush();
         std::cout << "ERROR : The output file would overwrite the source file.\n" << std::flush;
         return 1;
     }
     ScriptHead head;
+    output.limitWarnings = &std::cerr;
     const bool written = writeScriptHead(output, settings, document, toolkit, diagnostics, head) &&
                          writeMapsAndPoints(document, settings, head.names, head.lastMapIndex, toolkit, output,
                                             diagnostics) &&
@@ -80,6 +82,30 @@ int generate(const std::string& path, Toolkit& toolkit, Document& document, Scri
     return 0;
 }
 
+const char usage[] =
+    "Usage: telvorin [FILE]\n"
+    "\n"
+    "Writes a teleport menu script for the game console from a source file, or\n"
+    "extracts the points marked in the game from a dump of the game console.\n"
+    "Without FILE, asks for it at a prompt.\n"
+    "\n"
+    "  telvorin menu.txt       reads the source file menu.txt and writes the script\n"
+    "                          its \"output\" setting names, continued in the files\n"
+    "                          OUTPUT_1, OUTPUT_2, ... when it sets \"max_lines\"\n"
+    "  telvorin condump.txt    a FILE whose name ends in \"condump.txt\" is a console\n"
+    "                          dump: writes condump_extract.txt in its folder, one\n"
+    "                          point line per \"$$$ name\" line, to paste into a\n"
+    "                          source file\n"
+    "\n"
+    "At the end the written file is opened in the desktop shell and the program\n"
+    "waits for a key; the source-file settings no_popup and terminate switch\n"
+    "these off. Warnings about the source file go to standard error.\n"
+    "\n"
+    "Exit status: 0 when the file was written, 1 after an error.\n"
+    "\n"
+    "  -h, --help     show this help\n"
+    "  --version      show the version\n";
+
 }  // namespace
 
 bool isConsoleDump(const std::string& path) {
@@ -88,6 +114,14 @@ bool isConsoleDump(const std::string& path) {
 }
 
 int runTelvorin(const std::vector<std::string>& arguments) {
+    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        std::cout << usage << std::flush;
+        return 0;
+    }
+    if (!arguments.empty() && arguments[0] == "--version") {
+        std::cout << "telvorin " << TELVORIN_VERSION << "\n" << std::flush;
+        return 0;
+    }
     Toolkit toolkit;
     Document document;
     setConsoleColours();

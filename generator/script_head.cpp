@@ -79,6 +79,6 @@ bool writeScriptHead(ScriptOutput& output, const GeneratorSettings& settings, co
     for (const char* key : {"key_previous_map", "key_next_map", "key_next_point", "key_previous_point", "key_go"})
         warnIfNotConsoleSafe(document.findText(key), std::string("the key ") + key, diagnostics);
     if (!output.write(bindsBlock(settings, head.names, head.lastMapIndex))) return false;
-    output.lineCount = initialLineCount;
+    output.headWritten();
     return true;
 }

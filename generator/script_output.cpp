@@ -1,5 +1,6 @@
 #include "generator/script_output.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "platform/platform.h"
@@ -20,6 +21,49 @@ bool ScriptOutput::fail() {
     return false;
 }
 
+void ScriptOutput::track(const std::string& text) {
+    fileBytes_ += text.size();
+    for (char c : text) {
+        if (c != '\n') {
+            ++lineLength_;
+            continue;
+        }
+        fileBytes_ += lineEndBytes - 1;
+        if (lineLength_ > consoleLineLimit) longLines_.push_back(lineNumber_);
+        longestLine_ = std::max(longestLine_, lineLength_);
+        ++lineNumber_;
+        lineLength_ = 0;
+    }
+}
+
+void ScriptOutput::warnAboutLimits() {
+    if (limitWarnings != nullptr && !failed_) {
+        std::ostream& out = *limitWarnings;
+        constexpr std::size_t shown = 3;
+        for (std::size_t i = 0; i < longLines_.size() && i < shown; ++i)
+            out << path_ << ':' << longLines_[i] << ": warning: this line is longer than the " << consoleLineLimit
+                << " characters the game's console runs, so the console cuts it and this menu entry breaks: "
+                   "shorten the names and labels it holds\n";
+        if (longLines_.size() > shown)
+            out << path_ << ": warning: " << longLines_.size() - shown << " more lines are longer than "
+                << consoleLineLimit << " characters\n";
+        if (fileBytes_ > consoleBufferBytes) {
+            const std::uint64_t perLine = longestLine_ + lineEndBytes;
+            const std::uint64_t room = consoleBufferBytes - std::min<std::uint64_t>(consoleBufferBytes, headBytes_ + 64);
+            const std::uint64_t fits = room / perLine > 1 ? room / perLine - 1 : 1;
+            out << path_ << ": warning: this script file is " << fileBytes_ << " bytes, more than the "
+                << consoleBufferBytes << " bytes the game's console holds, so the game runs none of it: set "
+                << "max_lines to " << fits << " or less to spread the script over several files\n";
+        }
+        out.flush();
+    }
+    fileBytes_ = 0;
+    lineNumber_ = 1;
+    lineLength_ = 0;
+    longestLine_ = 0;
+    longLines_.clear();
+}
+
 bool ScriptOutput::openScriptFile(const std::string& path) {
     if (failed_) return false;
     path_ = path;
@@ -33,6 +77,7 @@ bool ScriptOutput::openScriptFile(const std::string& path) {
 
 bool ScriptOutput::write(const std::string& text) {
     if (failed_) return false;
+    track(text);
     stream_ << text;
     if (!stream_) return fail();
     return true;
@@ -54,6 +99,7 @@ bool ScriptOutput::close() {
     if (stream_.is_open()) {
         stream_.close();
         if (!stream_ && !failed_) return fail();
+        warnAboutLimits();
     }
     return !failed_;
 }

@@ -4,7 +4,15 @@
 
 #include <cstdint>
 #include <fstream>
+#include <ostream>
 #include <string>
+#include <vector>
+
+/// The longest command line the game's console runs whole.
+constexpr std::size_t consoleLineLimit = 1023;
+
+/// The largest script file the game's console buffer holds.
+constexpr std::uint64_t consoleBufferBytes = 131072;
 
 /// What the line count is set to once the binds block is written.
 constexpr std::uint32_t initialLineCount = 6;
@@ -31,6 +39,13 @@ public:
     /// false, after the error message, when it cannot.
     bool openScriptFile(const std::string& path);
 
+    /// Called once the head of the first file is written: sets the line
+    /// count to initialLineCount.
+    void headWritten() {
+        lineCount = initialLineCount;
+        headBytes_ = fileBytes_;
+    }
+
     /// Appends `text` to the current file; false once writing has failed.
     bool write(const std::string& text);
 
@@ -45,8 +60,22 @@ public:
     /// Returns true once a failure has been reported.
     bool failed() const { return failed_; }
 
+    /// Where to warn, as each file is closed, of lines longer than the
+    /// console runs and of a file larger than its buffer; nowhere if null.
+    std::ostream* limitWarnings = nullptr;
+
 private:
     bool fail();
+    void track(const std::string& text);
+    void warnAboutLimits();
+
+    // What the game's console will make of the current file.
+    std::uint64_t fileBytes_ = 0;
+    std::uint32_t lineNumber_ = 1;
+    std::size_t lineLength_ = 0;
+    std::size_t longestLine_ = 0;
+    std::uint64_t headBytes_ = 0;
+    std::vector<std::uint32_t> longLines_;
 
     std::ofstream stream_;
     std::string path_;

@@ -8,8 +8,11 @@
 /// The character that separates folders in a path.
 #ifdef _WIN32
 constexpr char folderSeparator = '\\';
+/// How many bytes a line end takes in a file written in text mode.
+constexpr unsigned lineEndBytes = 2;
 #else
 constexpr char folderSeparator = '/';
+constexpr unsigned lineEndBytes = 1;
 #endif
 
 /// Shows the console as white text on blue, where standard output is a
