@@ -207,10 +207,10 @@ TEST(SourceReader, ReportsWhatItCannotOpen) {
     EXPECT_EQ(document.load("/nonexistent/telvorin/source.txt"), 2);
     EXPECT_EQ(document.entryCount, 0);
 
-    // A folder reads as an empty file.
+    // A folder is no source file.
     TempFolder folder;
     Document fromFolder;
-    EXPECT_NE(fromFolder.load(folder.path()), 1);
+    EXPECT_EQ(fromFolder.load(folder.path()), 2);
     EXPECT_EQ(fromFolder.entryCount, 0);
 }
 

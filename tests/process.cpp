@@ -28,18 +28,24 @@ std::string makeTempFolder(const char* pattern) {
     return path;
 }
 
-// A copy of the binary that any user may run, wherever the build folder is.
+// A copy of the binary that any user may run, wherever the build folder is;
+// removed at exit.
 const std::string& sharedBinary() {
-    static const std::string path = [] {
-        const std::string folder = makeTempFolder("telvorin-bin-XXXXXX");
-        chmod(folder.c_str(), 0755);
-        const std::string copy = folder + "/telvorin";
-        std::filesystem::copy_file(TELVORIN_BINARY, copy);
-        chmod(copy.c_str(), 0755);
-        std::atexit([] { std::filesystem::remove_all(std::filesystem::path(sharedBinary()).parent_path()); });
-        return copy;
-    }();
-    return path;
+    struct Copy {
+        std::string folder = makeTempFolder("telvorin-bin-XXXXXX");
+        std::string path = folder + "/telvorin";
+        Copy() {
+            chmod(folder.c_str(), 0755);
+            std::filesystem::copy_file(TELVORIN_BINARY, path);
+            chmod(path.c_str(), 0755);
+        }
+        ~Copy() {
+            std::error_code error;
+            std::filesystem::remove_all(folder, error);
+        }
+    };
+    static const Copy copy;
+    return copy.path;
 }
 
 void writeAll(int fd, const std::string& text) {

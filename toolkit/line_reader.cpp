@@ -1,6 +1,8 @@
 #include "toolkit/line_reader.h"
 
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -9,6 +11,10 @@ constexpr std::size_t bufferSize = 1 << 16;
 }  // namespace
 
 LineReader::LineReader(const std::string& path) : buffer_(bufferSize) {
+    // A folder is not a file to read, although some systems open one; no
+    // file name holds a NUL byte.
+    std::error_code error;
+    if (path.find('\0') != std::string::npos || std::filesystem::is_directory(path, error)) return;
     file_ = std::fopen(path.c_str(), "rb");
 }
 

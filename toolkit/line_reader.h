@@ -12,7 +12,7 @@
 /// read error ends the reading as the end of the file does.
 class LineReader {
 public:
-    /// Opens `path` for reading; see isOpen.
+    /// Opens the file `path` for reading; see isOpen. A folder is not opened.
     explicit LineReader(const std::string& path);
     ~LineReader();
     LineReader(const LineReader&) = delete;
