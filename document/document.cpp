@@ -1,5 +1,7 @@
 #include "document/document.h"
 
+#include <cstring>
+
 #include "toolkit/numbers.h"
 #include "toolkit/toolkit.h"
 
@@ -19,17 +21,14 @@ std::string Document::fullKey(const std::string& key, std::int32_t index) const 
 
 namespace {
 
-// The cost of a visited row: a length test and, when the lengths match, one
-// comparison of the bytes. List keys of one list differ mostly in their
-// last digits, so the bytes are compared from the end.
+// The cost of a visited row: a length test and, when the lengths match, a
+// comparison of the bytes. The keys of a list differ mostly in the last
+// digit of their index, just before the ")", so that byte is looked at first.
 bool sameKey(const std::string& key, const std::string& full) {
     const std::size_t size = full.size();
     if (key.size() != size) return false;
-    const char* a = key.data();
-    const char* b = full.data();
-    for (std::size_t i = size; i > 0; --i)
-        if (a[i - 1] != b[i - 1]) return false;
-    return true;
+    if (size >= 2 && key[size - 2] != full[size - 2]) return false;
+    return std::memcmp(key.data(), full.data(), size) == 0;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // file beside the dump, and what happens when a file cannot be used.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sys/stat.h>
 
 #include "extractor/extract_file.h"
@@ -144,4 +145,27 @@ TEST(ExtractFile, LiesInTheDumpsFolder) {
     EXPECT_EQ(extractFilePath("a/b/my_condump.txt"), "a/b/condump_extract.txt");
     EXPECT_EQ(extractFilePath("/condump.txt"), "condump_extract.txt");  // an empty folder is no folder
     EXPECT_EQ(pointLine("", "1 2 3 0"), "\t ; 1 2 3 0\n");
+}
+
+TEST(ExtractionSafety, StreamsTheDumpInConstantMemory) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer's allocator keeps memory of its own; the plain build measures this";
+#endif
+    // A marker and a naming instruction every 50 lines, in 4 MB and in 40 MB.
+    std::string block;
+    for (int n = 0; n < 50; ++n)
+        block += n == 0 ? "TELEPORT MARKER : (1 2 3)\n" : n == 1 ? "Player: $$$ Spot\n" : "^3Server: some chat of the game\n";
+    long peak[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        TempFolder folder;
+        {
+            std::ofstream dump(folder / "condump.txt", std::ios::binary);
+            const std::size_t bytes = (i == 0 ? 4u : 40u) << 20;
+            for (std::size_t written = 0; written < bytes; written += block.size()) dump << block;
+        }
+        const Outcome run = runIn(folder.path(), {"condump.txt"});
+        EXPECT_EQ(run.status, 0);
+        peak[i] = run.peakKib;
+    }
+    EXPECT_LT(peak[1] - peak[0], 1024) << peak[0] << " KiB against " << peak[1] << " KiB";
 }

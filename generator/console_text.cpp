@@ -3,7 +3,10 @@
 #include "document/diagnostics.h"
 #include "document/document.h"
 
+bool isConsoleSafe(const std::string& text) { return text.find_first_of("\";\r\n") == std::string::npos; }
+
 std::string consoleSafe(const std::string& text) {
+    if (isConsoleSafe(text)) return text;
     std::string safe = text;
     for (char& c : safe) {
         if (c == '"')

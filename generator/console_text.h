@@ -14,6 +14,9 @@ struct DocumentEntry;
 /// comma and each carriage return or line feed a space.
 std::string consoleSafe(const std::string& text);
 
+/// Returns true when consoleSafe leaves `text` as it is.
+bool isConsoleSafe(const std::string& text);
+
 /// Returns consoleSafe(`text`) with each blank (TAB, space) also made "_",
 /// for a text that is part of a console variable's name.
 std::string consoleSafeName(const std::string& text);

@@ -43,12 +43,77 @@ std::string repeatAfterSpaces(const std::string& text, const std::string& prefix
     return globalToolkit.replace(" ", " " + prefix, text, -1, 0);
 }
 
+namespace {
+
+// The parts of a run that stay the same for every map and point line.
+struct LineParts {
+    const ControlNames& names;
+    bool previousMapKey;
+    bool previousPointKey;
+    bool repeat;
+};
+
+void appendSet(std::string& line, const std::string& variable, const std::string& target, std::int32_t index) {
+    line += "set ";
+    line += variable;
+    line += " vstr ";
+    line += target;
+    line += toText(index);
+}
+
+// The map variable line of map `map` (of `lastMap`), whose points are named
+// `mapPrefix` and a number up to `lastPoint`.
+void mapVariableLine(std::string& line, const LineParts& parts, std::int32_t map, std::int32_t lastMap,
+                     const std::string& mapEcho, const std::string& mapPrefix, std::int32_t lastPoint) {
+    const ControlNames& names = parts.names;
+    line = "seta ";
+    line += names.mapSelect;
+    line += toText(map);
+    line += " \"echo ";
+    line += mapEcho;
+    line += ';';
+    appendSet(line, names.nextMap, names.mapSelect, nextIndex(map, lastMap));
+    line += ';';
+    if (parts.previousMapKey) {
+        appendSet(line, names.prevMap, names.mapSelect, previousIndex(map, lastMap));
+        line += ';';
+    }
+    appendSet(line, names.nextPoint, mapPrefix, 0);
+    line += ';';
+    if (parts.previousPointKey) appendSet(line, names.prevPoint, mapPrefix, lastPoint);
+    line += "\"\n";
+}
+
+// The point variable line of point `point` (of `lastPoint`).
+void pointVariableLine(std::string& line, const LineParts& parts, const std::string& mapPrefix, std::int32_t point,
+                       std::int32_t lastPoint, const std::string& pointEcho, const std::string& coordinates) {
+    const ControlNames& names = parts.names;
+    line = "seta ";
+    line += mapPrefix;
+    line += toText(point);
+    line += " \"echo ";
+    line += pointEcho;
+    line += ';';
+    appendSet(line, names.nextPoint, mapPrefix, nextIndex(point, lastPoint));
+    line += ';';
+    if (parts.previousPointKey) {
+        appendSet(line, names.prevPoint, mapPrefix, previousIndex(point, lastPoint));
+        line += ';';
+    }
+    line += "set ";
+    line += names.gotoMap;
+    line += " amtele ";
+    line += coordinates;
+    line += "\"\n";
+}
+
+}  // namespace
+
 bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, const ControlNames& names,
                         std::int32_t lastMapIndex, Toolkit& toolkit, ScriptOutput& output,
                         Diagnostics& diagnostics) {
-    const bool previousMapKey = !settings.key_previous_map.empty();
-    const bool previousPointKey = !settings.key_previous_point.empty();
-    const bool repeat = settings.repeat_prefixes == 1;
+    const LineParts parts{names, !settings.key_previous_map.empty(), !settings.key_previous_point.empty(),
+                          settings.repeat_prefixes == 1};
     const auto suffixLength = static_cast<std::uint32_t>(settings.random_suffix_length);
     const std::string mapEchoPrefix = consoleSafe(settings.global_echo_map_prefix);
     const std::string globalPointPrefix = consoleSafe(settings.global_echo_point_prefix);
@@ -56,6 +121,7 @@ bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, c
                          diagnostics);
     warnIfNotConsoleSafe(document.findText("global_echo_point_prefix"), "the setting global_echo_point_prefix",
                          diagnostics);
+    std::string line;
 
     for (std::int32_t map = 0; map <= lastMapIndex; ++map) {
         const DocumentEntry* mapEntry = document.findText("maps", map);
@@ -63,22 +129,16 @@ bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, c
         std::cout << "\nProcessing map " << mapName << "\n" << std::flush;
         const std::string mapPrefix =
             "*" + consoleSafeName(mapName) + toolkit.randomText(suffixLength, randomAlphabet) + "_";
-        warnIfNotConsoleSafe(mapEntry, "the map name \"" + consoleSafe(mapName) + "\"", diagnostics, true);
         const std::string mapLabel = "map \"" + consoleSafe(mapName) + "\"";
+        warnIfNotConsoleSafe(mapEntry, "the map name \"" + consoleSafe(mapName) + "\"", diagnostics, true);
 
         document.setSection(mapName);
         const std::int32_t lastPointIndex = document.lastIndex("points");
         const DocumentEntry* displayEntry = document.findText("name");
         warnIfNotConsoleSafe(displayEntry, "the display name of " + mapLabel, diagnostics);
-        const std::string mapEcho = mapEchoPrefix + repeatAfterSpaces(consoleSafe(textOf(displayEntry)), mapEchoPrefix, repeat);
-
-        std::string line = "seta " + names.mapSelect + toText(map) + " \"echo " + mapEcho + ";set " + names.nextMap +
-                           " vstr " + names.mapSelect + toText(nextIndex(map, lastMapIndex)) + ";";
-        if (previousMapKey)
-            line += "set " + names.prevMap + " vstr " + names.mapSelect + toText(previousIndex(map, lastMapIndex)) + ";";
-        line += "set " + names.nextPoint + " vstr " + mapPrefix + "0;";
-        if (previousPointKey) line += "set " + names.prevPoint + " vstr " + mapPrefix + toText(lastPointIndex);
-        line += "\"\n";
+        const std::string mapEcho =
+            mapEchoPrefix + repeatAfterSpaces(consoleSafe(textOf(displayEntry)), mapEchoPrefix, parts.repeat);
+        mapVariableLine(line, parts, map, lastMapIndex, mapEcho, mapPrefix, lastPointIndex);
         if (!output.write(line)) return false;
         ++output.lineCount;
 
@@ -91,19 +151,15 @@ bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, c
             const DocumentEntry* pointEntry = document.findText("points", point);
             const PointValue value = splitPointValue(textOf(pointEntry));
             std::cout << "Dealing with point " << value.pointLabel << "\n" << std::flush;
-            if (pointEntry != nullptr) {
+            if (pointEntry != nullptr && !(isConsoleSafe(value.pointLabel) && isConsoleSafe(value.pointCoordinates))) {
                 const std::string pointName = "point \"" + consoleSafe(value.pointLabel) + "\" of " + mapLabel;
                 warnIfNotConsoleSafe(pointEntry->line, value.pointLabel, "the label of " + pointName, diagnostics);
                 warnIfNotConsoleSafe(pointEntry->line, value.pointCoordinates, "the coordinate text of " + pointName,
                                      diagnostics);
             }
-            line = "seta " + mapPrefix + toText(point) + " \"echo " + pointPrefix +
-                   repeatAfterSpaces(consoleSafe(value.pointLabel), pointPrefix, repeat) + ";set " + names.nextPoint +
-                   " vstr " + mapPrefix + toText(nextIndex(point, lastPointIndex)) + ";";
-            if (previousPointKey)
-                line += "set " + names.prevPoint + " vstr " + mapPrefix +
-                        toText(previousIndex(point, lastPointIndex)) + ";";
-            line += "set " + names.gotoMap + " amtele " + consoleSafe(value.pointCoordinates) + "\"\n";
+            pointVariableLine(line, parts, mapPrefix, point, lastPointIndex,
+                              pointPrefix + repeatAfterSpaces(consoleSafe(value.pointLabel), pointPrefix, parts.repeat),
+                              consoleSafe(value.pointCoordinates));
             ++output.lineCount;
             if (!output.write(line) || !output.chainIfFull(settings.max_lines, settings.output)) return false;
         }

@@ -23,17 +23,16 @@ bool ScriptOutput::fail() {
 
 void ScriptOutput::track(const std::string& text) {
     fileBytes_ += text.size();
-    for (char c : text) {
-        if (c != '\n') {
-            ++lineLength_;
-            continue;
-        }
+    std::string::size_type start = 0;
+    for (std::string::size_type feed; (feed = text.find('\n', start)) != std::string::npos; start = feed + 1) {
+        lineLength_ += feed - start;
         fileBytes_ += lineEndBytes - 1;
         if (lineLength_ > consoleLineLimit) longLines_.push_back(lineNumber_);
         longestLine_ = std::max(longestLine_, lineLength_);
         ++lineNumber_;
         lineLength_ = 0;
     }
+    lineLength_ += text.size() - start;
 }
 
 void ScriptOutput::warnAboutLimits() {

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -118,9 +119,11 @@ Outcome runTelvorinBinary(const Invocation& invocation) {
         }
     }
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    rusage usage{};
+    while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.peakKib = usage.ru_maxrss;
     return outcome;
 }
 

@@ -24,6 +24,7 @@ struct Outcome {
     std::string out;
     std::string err;
     int status = -1;  ///< the exit status, or -1 when the process did not exit
+    long peakKib = 0; ///< the process's peak resident memory
 };
 
 /// Runs telvorin. DISPLAY and WAYLAND_DISPLAY are unset unless
