@@ -41,21 +41,28 @@ const DocumentEntry* Document::findLast(const std::string& full, EntryKind kind)
     return nullptr;
 }
 
-bool Document::contains(const std::string& full) const {
-    for (std::int32_t row = 0; row < entryCount; ++row)
-        if (sameKey(entries[static_cast<std::size_t>(row)].key, full)) return true;
-    return false;
+std::int32_t Document::findRow(const std::string& full, std::int32_t from) const {
+    // Every stored row is looked at once, from `from` on and round to it.
+    for (std::int32_t visited = 0, row = from; visited < entryCount; ++visited) {
+        if (sameKey(entries[static_cast<std::size_t>(row)].key, full)) return row;
+        if (++row == entryCount) row = 0;
+    }
+    return -1;
 }
 
 std::int32_t Document::lastIndex(const std::string& name) const {
     const std::string base = sectionPrefix + name + "(";
     std::string full;
     std::int32_t index = 0;
-    for (;; ++index) {
+    // A list's items mostly stand in consecutive rows, so each scan starts
+    // just after the row where the item before was found.
+    for (std::int32_t from = 0;; ++index) {
         full = base;
         full += toText(static_cast<std::uint32_t>(index));
         full += ')';
-        if (!contains(full)) break;
+        const std::int32_t row = findRow(full, from);
+        if (row < 0) break;
+        from = row + 1 == entryCount ? 0 : row + 1;
     }
     return index - 1;
 }

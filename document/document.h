@@ -71,5 +71,7 @@ public:
 private:
     std::string fullKey(const std::string& key, std::int32_t index) const;
     const DocumentEntry* findLast(const std::string& fullKey, EntryKind kind) const;
-    bool contains(const std::string& fullKey) const;
+    /// Returns the row of a stored entry of either kind with the key
+    /// `fullKey`, looking at every row once from row `from` on; -1 when none.
+    std::int32_t findRow(const std::string& fullKey, std::int32_t from) const;
 };

@@ -3,7 +3,11 @@
 #include "document/diagnostics.h"
 #include "document/document.h"
 
-bool isConsoleSafe(const std::string& text) { return text.find_first_of("\";\r\n") == std::string::npos; }
+bool isConsoleSafe(const std::string& text) {
+    for (char c : text)
+        if (c == '"' || c == ';' || c == '\r' || c == '\n') return false;
+    return true;
+}
 
 std::string consoleSafe(const std::string& text) {
     if (isConsoleSafe(text)) return text;

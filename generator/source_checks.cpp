@@ -1,9 +1,9 @@
 #include "generator/source_checks.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/diagnostics.h"
@@ -18,24 +18,20 @@ const char* const textSettings[] = {"output",         "key_next_map",           
 const char* const numberSettings[] = {"no_popup", "terminate", "random_suffix_length", "repeat_prefixes",
                                       "max_lines"};
 
-bool isDigits(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // Splits a list item's key "name(12)" into "name" and 12; false for other keys.
-bool splitListKey(const std::string& key, std::string& name, unsigned long& index) {
-    if (key.empty() || key.back() != ')') return false;
-    const std::string::size_type open = key.rfind('(');
-    if (open == std::string::npos) return false;
-    const std::string digits = key.substr(open + 1, key.size() - open - 2);
-    if (!isDigits(digits) || digits.size() > 9) return false;
+bool splitListKey(std::string_view key, std::string_view& name, unsigned long& index) {
+    if (key.size() < 3 || key.back() != ')') return false;
+    const std::string_view::size_type open = key.rfind('(');
+    if (open == std::string_view::npos || open + 2 == key.size() || key.size() - open - 2 > 9) return false;
+    index = 0;
+    for (std::string_view::size_type i = open + 1; i + 1 < key.size(); ++i) {
+        if (key[i] < '0' || key[i] > '9') return false;
+        index = index * 10 + static_cast<unsigned long>(key[i] - '0');
+    }
     name = key.substr(0, open);
-    index = std::stoul(digits);
     return true;
 }
 
-// Returns the name among `candidates` nearest to `name`, when it is close
-// enough to be a slip of the keyboard; empty otherwise.
 constexpr std::size_t maxSuggestionCandidates = 1000;
 
 template <typename Names>
@@ -88,9 +84,9 @@ void checkSettings(const Document& document, Diagnostics& diagnostics) {
     std::set<std::string> seen;
     for (std::int32_t row = 0; row < document.entryCount; ++row) {
         const DocumentEntry& entry = document.entries[static_cast<std::size_t>(row)];
-        std::string name = entry.key;
+        std::string_view listName;
         unsigned long index = 0;
-        splitListKey(entry.key, name, index);
+        const std::string name = splitListKey(entry.key, listName, index) ? std::string(listName) : entry.key;
         if (name.find('.') != std::string::npos || std::find(known.begin(), known.end(), name) != known.end() ||
             !seen.insert(name).second)
             continue;
@@ -101,70 +97,106 @@ void checkSettings(const Document& document, Diagnostics& diagnostics) {
     }
 }
 
-// One list item: the row of its last text entry (-1 when it has none) and
-// the line of its first entry.
+// One list item: its index, the row of its last text entry (-1 when it has
+// none) and the line of its first entry.
 struct ListItem {
+    unsigned long index = 0;
     std::int32_t textRow = -1;
     std::int32_t line = 0;
 };
 
-using Lists = std::map<std::string, std::map<unsigned long, ListItem>>;
+// Every list of the document, with its items in index order.
+class Lists {
+public:
+    explicit Lists(const Document& document) {
+        for (std::int32_t row = 0; row < document.entryCount; ++row) {
+            const DocumentEntry& entry = document.entries[static_cast<std::size_t>(row)];
+            Entry item;
+            if (!splitListKey(entry.key, item.name, item.index)) continue;
+            item.row = row;
+            item.line = entry.line;
+            item.text = entry.kind == EntryKind::Text;
+            entries_.push_back(item);
+        }
+        // Rows of one index stay in file order, so the last text row wins.
+        std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+            return a.name != b.name ? a.name < b.name : a.index < b.index;
+        });
+    }
 
-Lists collectLists(const Document& document) {
-    Lists lists;
-    for (std::int32_t row = 0; row < document.entryCount; ++row) {
-        const DocumentEntry& entry = document.entries[static_cast<std::size_t>(row)];
-        std::string name;
+    /// Calls `visit` with each list's name and its items.
+    template <typename Visit>
+    void forEach(Visit visit) const {
+        for (std::size_t begin = 0, end = 0; begin < entries_.size(); begin = end) {
+            while (end < entries_.size() && entries_[end].name == entries_[begin].name) ++end;
+            visit(entries_[begin].name, items(begin, end));
+        }
+    }
+
+    /// Returns the items of the list `name`.
+    std::vector<ListItem> itemsOf(std::string_view name) const {
+        const auto byName = [](const Entry& item, std::string_view n) { return item.name < n; };
+        const auto first = std::lower_bound(entries_.begin(), entries_.end(), name, byName);
+        auto last = first;
+        while (last != entries_.end() && last->name == name) ++last;
+        return items(static_cast<std::size_t>(first - entries_.begin()), static_cast<std::size_t>(last - entries_.begin()));
+    }
+
+private:
+    struct Entry {
+        std::string_view name;
         unsigned long index = 0;
-        if (!splitListKey(entry.key, name, index)) continue;
-        ListItem& item = lists[name][index];
-        if (item.line == 0) item.line = entry.line;
-        if (entry.kind == EntryKind::Text) item.textRow = row;
-    }
-    return lists;
-}
+        std::int32_t row = 0;
+        std::int32_t line = 0;
+        bool text = false;
+    };
 
-// Returns the items of `name` that the generator reads: those numbered
-// from 0 without a gap.
-std::vector<ListItem> readItems(const Lists& lists, const std::string& name) {
-    std::vector<ListItem> items;
-    const auto list = lists.find(name);
-    if (list == lists.end()) return items;
-    for (const auto& [index, item] : list->second) {
-        if (index != items.size()) break;
-        items.push_back(item);
+    std::vector<ListItem> items(std::size_t begin, std::size_t end) const {
+        std::vector<ListItem> list;
+        for (std::size_t i = begin; i < end; ++i) {
+            if (list.empty() || list.back().index != entries_[i].index) list.push_back({entries_[i].index, -1, entries_[i].line});
+            if (entries_[i].text) list.back().textRow = entries_[i].row;
+        }
+        return list;
     }
-    return items;
+
+    std::vector<Entry> entries_;
+};
+
+// Returns how many items of `items` the generator reads: those numbered
+// from 0 up to the first gap.
+std::size_t readCount(const std::vector<ListItem>& items) {
+    std::size_t count = 0;
+    while (count < items.size() && items[count].index == count) ++count;
+    return count;
 }
 
 void checkLists(const Lists& lists, Diagnostics& diagnostics) {
-    for (const auto& [name, items] : lists) {
-        unsigned long next = 0;
-        for (const auto& [index, item] : items) {
-            if (index != next) {
-                diagnostics.warn(item.line, "the list \"" + name + "\" has no item " + std::to_string(next) +
-                                                ", so this item and the ones after it are never read");
-                break;
-            }
-            ++next;
-        }
-    }
+    lists.forEach([&diagnostics](std::string_view name, const std::vector<ListItem>& items) {
+        const std::size_t read = readCount(items);
+        if (read < items.size())
+            diagnostics.warn(items[read].line, "the list \"" + std::string(name) + "\" has no item " +
+                                                   std::to_string(read) +
+                                                   ", so this item and the ones after it are never read");
+    });
 }
 
 void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagnostics) {
     std::vector<std::string> sectionNames;
     for (const Diagnostics::Section& section : diagnostics.topLevelSections) sectionNames.push_back(section.name);
-    std::vector<std::string> keys;
+    std::vector<std::string_view> keys;
     for (std::int32_t row = 0; row < document.entryCount; ++row)
-        keys.push_back(document.entries[static_cast<std::size_t>(row)].key);
+        keys.emplace_back(document.entries[static_cast<std::size_t>(row)].key);
     std::sort(keys.begin(), keys.end());
     const auto hasKeyStartingWith = [&keys](const std::string& prefix) {
-        const auto found = std::lower_bound(keys.begin(), keys.end(), prefix);
-        return found != keys.end() && found->compare(0, prefix.size(), prefix) == 0;
+        const auto found = std::lower_bound(keys.begin(), keys.end(), std::string_view(prefix));
+        return found != keys.end() && found->substr(0, prefix.size()) == prefix;
     };
 
     std::vector<std::string> mapNames;
-    for (const ListItem& map : readItems(lists, "maps")) {
+    const std::vector<ListItem> maps = lists.itemsOf("maps");
+    for (std::size_t i = 0; i < readCount(maps); ++i) {
+        const ListItem& map = maps[i];
         if (map.textRow < 0) continue;
         const DocumentEntry& entry = document.entries[static_cast<std::size_t>(map.textRow)];
         const std::string mapName = globalToolkit.removeBlanks(entry.text, true);
@@ -181,7 +213,9 @@ void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagno
                                              (suggestion.empty() ? std::string()
                                                                  : ": did you mean the section \"" + suggestion + "\"?"));
         }
-        for (const ListItem& point : readItems(lists, mapName + ".points")) {
+        const std::vector<ListItem> points = lists.itemsOf(mapName + ".points");
+        for (std::size_t j = 0; j < readCount(points); ++j) {
+            const ListItem& point = points[j];
             if (point.textRow < 0) continue;
             const DocumentEntry& value = document.entries[static_cast<std::size_t>(point.textRow)];
             if (value.text.find(';') == std::string::npos)
@@ -224,7 +258,7 @@ std::size_t editDistance(const std::string& a, const std::string& b) {
 
 void checkSource(const Document& document, Diagnostics& diagnostics) {
     checkSettings(document, diagnostics);
-    const Lists lists = collectLists(document);
+    const Lists lists(document);
     checkLists(lists, diagnostics);
     checkMaps(document, lists, diagnostics);
 }
