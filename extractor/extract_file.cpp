@@ -30,10 +30,12 @@ bool extractConsoleDump(const std::string& inputPath) {
         // empties an earlier extract file.
         std::ofstream extract(path, std::ios::out | std::ios::trunc);
         scanConsoleDump(dump, [&extract](const std::string& name, const std::string& coordinates) {
-            if (name.find(';') != std::string::npos)
+            if (name.find(';') != std::string::npos) {
+                std::cout.flush();  // so that the warning stands after the name's message
                 std::cerr << "warning: the point name \"" << name
                           << "\" is written with commas for its \";\", which would end the name in a source file\n"
                           << std::flush;
+            }
             extract << pointLine(name, coordinates);
         });
         extract.close();

@@ -169,3 +169,35 @@ TEST(ExtractionSafety, StreamsTheDumpInConstantMemory) {
     }
     EXPECT_LT(peak[1] - peak[0], 1024) << peak[0] << " KiB against " << peak[1] << " KiB";
 }
+
+TEST(Extraction, ReadsLinesAcrossTheReadersBuffer) {
+    // Lines of every length, markers and names among them, CR LF ends on
+    // some, one line longer than the reader's buffer, some 3 MB in all:
+    // every point comes out as a line-by-line reading gives it.
+    std::string dump, messages, extract, coordinates = "0 0 0 0";
+    for (int n = 0; n < 40000; ++n) {
+        std::string line;
+        if (n == 20000) {
+            line = "$$$ " + std::string(700000, 'L');
+        } else if (n % 7 == 0) {
+            line = "TELEPORT MARKER : (" + std::to_string(n) + " " + std::to_string(-n) + " 5)";
+            coordinates = std::to_string(n) + " " + std::to_string(-n) + " 5 0";
+            messages += "Detecting coordinates : '" + coordinates + "'\n";
+        } else if (n % 5 == 0) {
+            line = "x: $$$ spot " + std::to_string(n);
+        } else {
+            line = std::string(static_cast<std::size_t>(n % 97), 'c') + " (chat) TELEPORT MARKER : (no";
+        }
+        if (line.find("$$$") != std::string::npos && line.rfind("TELEPORT", 0) != 0) {
+            const std::string name = line.substr(line.find("$$$") + 4);
+            messages += "Naming instruction : '" + name + "'\n";
+            extract += "\t" + name + " ; " + coordinates + "\n";
+        }
+        dump += line + (n % 3 == 0 ? "\r\n" : "\n");
+    }
+    TempFolder folder;
+    writeFile(folder / "condump.txt", dump);
+    const Outcome run = runIn(folder.path(), {"condump.txt"});
+    EXPECT_TRUE(run.out == transcript("condump.txt", messages)) << "the console differs";
+    EXPECT_TRUE(readFile(folder / "condump_extract.txt") == extract) << "the extract differs";
+}

@@ -1,26 +1,84 @@
 #include "extractor/marker_scan.h"
 
+#include <algorithm>
 #include <iostream>
 
+#include "platform/platform.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/toolkit.h"
 
-void scanConsoleDump(LineReader& dump, const PointSink& sink) {
-    Toolkit toolkit;
-    std::string coordinates = defaultCoordinates;
-    std::string line;
-    while (dump.next(line)) {
+namespace {
+
+constexpr std::string_view::size_type none = std::string_view::npos;
+
+// Reads the lines of a dump that matter: a dump is mostly other console
+// output, so a block of lines is searched as a whole for the two patterns,
+// and only the lines that hold one of them are looked at.
+class MarkerScan {
+public:
+    explicit MarkerScan(const PointSink& sink) : sink_(sink) {}
+
+    void scanBlock(std::string_view block) {
+        nextTag_ = block.find(namingTag);
+        nextMarker_ = findMarker(block, 0);
+        for (std::string_view::size_type from = 0; from < block.size();) {
+            if (nextTag_ != none && nextTag_ < from) nextTag_ = block.find(namingTag, from);
+            if (nextMarker_ != none && nextMarker_ < from) nextMarker_ = findMarker(block, from);
+            const std::string_view::size_type hit = std::min(nextTag_, nextMarker_);
+            if (hit == none) return;
+            std::string_view::size_type start = hit;
+            while (start > from && block[start - 1] != '\n') --start;
+            std::string_view::size_type end = block.find('\n', hit);
+            if (end == none) end = block.size();
+            std::string_view line = block.substr(start, end - start);
+            if (end < block.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+            handleLine(line);
+            from = end + 1;
+        }
+    }
+
+private:
+    // The next marker prefix at the start of a line, from `from` on. Its
+    // last character, "(", is rare in console output: look for that first.
+    static std::string_view::size_type findMarker(std::string_view block, std::string_view::size_type from) {
+        const std::string_view::size_type last = markerPrefix.size() - 1;
+        for (std::string_view::size_type at = from + last;; ++at) {
+            at = block.find(markerPrefix[last], at);
+            if (at == none) return none;
+            const std::string_view::size_type start = at - last;
+            if ((start == 0 || block[start - 1] == '\n') && block.compare(start, last, markerPrefix, 0, last) == 0)
+                return start;
+        }
+    }
+
+    void handleLine(std::string_view line) {
         if (line.size() > markerPrefix.size() && line.compare(0, markerPrefix.size(), markerPrefix) == 0) {
             // The rest without its last character, normally the closing bracket.
-            coordinates.assign(line, markerPrefix.size(), line.size() - markerPrefix.size() - 1);
-            coordinates += " 0";
-            std::cout << "Detecting coordinates : '" << coordinates << "'\n" << std::flush;
-            continue;
+            coordinates_.assign(line.substr(markerPrefix.size(), line.size() - markerPrefix.size() - 1));
+            coordinates_ += " 0";
+            std::cout << "Detecting coordinates : '" << coordinates_ << "'\n" << endMessage;
+            return;
         }
-        const std::string::size_type tag = line.find(namingTag);
-        if (tag == std::string::npos) continue;
-        const std::string name = toolkit.removeBlanks(line.substr(tag + namingTag.size()), true);
-        std::cout << "Naming instruction : '" << name << "'\n" << std::flush;
-        sink(name, coordinates);
+        const std::string_view::size_type tag = line.find(namingTag);
+        if (tag == none) return;
+        const std::string name = toolkit_.removeBlanks(std::string(line.substr(tag + namingTag.size())), true);
+        std::cout << "Naming instruction : '" << name << "'\n" << endMessage;
+        sink_(name, coordinates_);
     }
+
+    const PointSink& sink_;
+    Toolkit toolkit_;
+    std::string coordinates_ = defaultCoordinates;
+    // Where the block holds its next naming tag and its next marker prefix at
+    // the start of a line, or none.
+    std::string_view::size_type nextTag_ = none;
+    std::string_view::size_type nextMarker_ = none;
+};
+
+}  // namespace
+
+void scanConsoleDump(LineReader& dump, const PointSink& sink) {
+    MarkerScan scan(sink);
+    std::string_view block;
+    while (dump.nextBlock(block)) scan.scanBlock(block);
 }

@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "fuzz/fuzz_files.h"
 #include "generator/source_checks.h"
+#include "toolkit/line_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = writeFuzzInput("source.txt", data, size);
@@ -14,6 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream warnings;
     Diagnostics diagnostics("source.txt", warnings);
     document.load(path, &diagnostics);
+    // The same file through a small buffer reads the same.
+    {
+        LineReader whole(path);
+        LineReader small(path, 1 + size % 61);
+        std::string a, b;
+        for (;;) {
+            const bool more = whole.next(a);
+            if (more != small.next(b) || a != b) __builtin_trap();
+            if (!more) break;
+        }
+    }
     checkSource(document, diagnostics);
     diagnostics.flush();
     const std::int32_t lastMap = document.lastIndex("maps");

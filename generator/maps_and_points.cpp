@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "platform/platform.h"
+
 #include "document/diagnostics.h"
 #include "document/document.h"
 #include "generator/console_text.h"
@@ -126,7 +128,7 @@ bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, c
     for (std::int32_t map = 0; map <= lastMapIndex; ++map) {
         const DocumentEntry* mapEntry = document.findText("maps", map);
         const std::string mapName = textOf(mapEntry);
-        std::cout << "\nProcessing map " << mapName << "\n" << std::flush;
+        std::cout << "\nProcessing map " << mapName << "\n" << endMessage;
         const std::string mapPrefix =
             "*" + consoleSafeName(mapName) + toolkit.randomText(suffixLength, randomAlphabet) + "_";
         const std::string mapLabel = "map \"" + consoleSafe(mapName) + "\"";
@@ -150,7 +152,7 @@ bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, c
         for (std::int32_t point = 0; point <= lastPointIndex; ++point) {
             const DocumentEntry* pointEntry = document.findText("points", point);
             const PointValue value = splitPointValue(textOf(pointEntry));
-            std::cout << "Dealing with point " << value.pointLabel << "\n" << std::flush;
+            std::cout << "Dealing with point " << value.pointLabel << "\n" << endMessage;
             if (pointEntry != nullptr && !(isConsoleSafe(value.pointLabel) && isConsoleSafe(value.pointCoordinates))) {
                 const std::string pointName = "point \"" + consoleSafe(value.pointLabel) + "\" of " + mapLabel;
                 warnIfNotConsoleSafe(pointEntry->line, value.pointLabel, "the label of " + pointName, diagnostics);

@@ -37,6 +37,7 @@ void ScriptOutput::track(const std::string& text) {
 
 void ScriptOutput::warnAboutLimits() {
     if (limitWarnings != nullptr && !failed_) {
+        std::cout.flush();  // so that the warnings stand after the messages before them
         std::ostream& out = *limitWarnings;
         constexpr std::size_t shown = 3;
         for (std::size_t i = 0; i < longLines_.size() && i < shown; ++i)
@@ -87,7 +88,7 @@ bool ScriptOutput::chainIfFull(std::uint32_t maxLines, const std::string& output
     if (maxLines == 0 || lineCount <= maxLines) return true;
     ++fileNumber;
     const std::string next = followOnPath(output, fileNumber);
-    std::cout << "MAX_LINES met ! Now writing to " << next << "\n" << std::flush;
+    std::cout << "MAX_LINES met ! Now writing to " << next << "\n" << endMessage;
     if (!write("\nexec " + execName(next) + "\n") || !close()) return false;
     if (!openScriptFile(next)) return false;
     lineCount = 0;

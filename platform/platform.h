@@ -3,6 +3,7 @@
 // Each system has its own source file.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 /// The character that separates folders in a path.
@@ -14,6 +15,15 @@ constexpr unsigned lineEndBytes = 2;
 constexpr char folderSeparator = '/';
 constexpr unsigned lineEndBytes = 1;
 #endif
+
+/// Returns true when standard output is a terminal (a console window).
+bool standardOutputIsTerminal();
+
+/// Ends one of the many progress messages of a run: flushes `out` when
+/// standard output is a terminal, where the user follows the run line by
+/// line. To a pipe or a file the stream's buffer carries the messages on;
+/// it is flushed before every wait, every warning and at the end.
+std::ostream& endMessage(std::ostream& out);
 
 /// Shows the console as white text on blue, where standard output is a
 /// console; a pipe or a file never receives an escape code.

@@ -28,8 +28,13 @@ void resetAndDie(int signalNumber) {
 
 }  // namespace
 
+bool standardOutputIsTerminal() {
+    static const bool terminal = isatty(STDOUT_FILENO) != 0;
+    return terminal;
+}
+
 void setConsoleColours() {
-    if (isatty(STDOUT_FILENO) == 0) return;
+    if (!standardOutputIsTerminal()) return;
     std::cout << colourCodes << std::flush;
     coloured = 1;
     for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) std::signal(signalNumber, resetAndDie);

@@ -7,8 +7,13 @@
 #include <windows.h>
 #include <shellapi.h>
 
+bool standardOutputIsTerminal() {
+    static const bool terminal = _isatty(_fileno(stdout)) != 0;
+    return terminal;
+}
+
 void setConsoleColours() {
-    if (_isatty(_fileno(stdout)) == 0) return;
+    if (!standardOutputIsTerminal()) return;
     std::system("color 17");
 }
 
