@@ -1,6 +1,6 @@
 #include "document/document.h"
 
-#include <cstring>
+#include <utility>
 
 #include "toolkit/numbers.h"
 #include "toolkit/toolkit.h"
@@ -19,32 +19,43 @@ std::string Document::fullKey(const std::string& key, std::int32_t index) const 
     return full;
 }
 
+std::uint64_t keyTagOf(const std::string& key) {
+    const std::size_t size = key.size();
+    const auto byte = [&key, size](std::size_t back) {
+        return size >= back ? static_cast<std::uint64_t>(static_cast<unsigned char>(key[size - back])) : 0;
+    };
+    return (static_cast<std::uint64_t>(size) << 16) | (byte(2) << 8) | byte(1);
+}
+
+void DocumentEntry::setKey(std::string newKey) {
+    key = std::move(newKey);
+    keyTag = keyTagOf(key);
+}
+
 namespace {
 
-// The cost of a visited row: a length test and, when the lengths match, a
-// comparison of the bytes. The keys of a list differ mostly in the last
-// digit of their index, just before the ")", so that byte is looked at first.
-bool sameKey(const std::string& key, const std::string& full) {
-    const std::size_t size = full.size();
-    if (key.size() != size) return false;
-    if (size >= 2 && key[size - 2] != full[size - 2]) return false;
-    return std::memcmp(key.data(), full.data(), size) == 0;
+// The cost of a visited row: one comparison of tags and, when the tags
+// match, one comparison of the bytes.
+bool sameKey(const DocumentEntry& entry, const std::string& full, std::uint64_t tag) {
+    return entry.keyTag == tag && entry.key == full;
 }
 
 }  // namespace
 
 const DocumentEntry* Document::findLast(const std::string& full, EntryKind kind) const {
+    const std::uint64_t tag = keyTagOf(full);
     for (std::int32_t row = entryCount - 1; row >= 0; --row) {
         const DocumentEntry& entry = entries[static_cast<std::size_t>(row)];
-        if (entry.kind == kind && sameKey(entry.key, full)) return &entry;
+        if (sameKey(entry, full, tag) && entry.kind == kind) return &entry;
     }
     return nullptr;
 }
 
 std::int32_t Document::findRow(const std::string& full, std::int32_t from) const {
     // Every stored row is looked at once, from `from` on and round to it.
+    const std::uint64_t tag = keyTagOf(full);
     for (std::int32_t visited = 0, row = from; visited < entryCount; ++visited) {
-        if (sameKey(entries[static_cast<std::size_t>(row)].key, full)) return row;
+        if (sameKey(entries[static_cast<std::size_t>(row)], full, tag)) return row;
         if (++row == entryCount) row = 0;
     }
     return -1;

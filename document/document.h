@@ -19,12 +19,21 @@ enum class EntryKind : std::int32_t {
 
 /// One row of the table.
 struct DocumentEntry {
-    std::string key;   ///< full key path, such as base/arena1.points(2)
+    std::string key;   ///< full key path, such as base/arena1.points(2); set with setKey
     std::string text;  ///< the value of a text entry; empty for a number
     double number = 0; ///< the value of a number entry; 0 for a text
     EntryKind kind = EntryKind::Text;
     std::int32_t line = 0; ///< the source-file line that made it, from 1
+    std::uint64_t keyTag = 0; ///< keyTagOf(key), which the queries' scans test first
+
+    /// Sets `key` and `keyTag`.
+    void setKey(std::string newKey);
 };
+
+/// Returns a key's length and its last two bytes in one number: keys with
+/// different tags differ, and the keys of one list mostly differ in their
+/// tags, since their indices end in different digits.
+std::uint64_t keyTagOf(const std::string& key);
 
 /// One source file after it has been read. The table's rows are allocated
 /// once, at full capacity, when the Document is made.

@@ -7,7 +7,7 @@ namespace {
 // Stores rows as the reader would, for the queries alone.
 void add(Document& document, const std::string& key, EntryKind kind, const std::string& text, double number = 0) {
     DocumentEntry& entry = document.entries[static_cast<std::size_t>(document.entryCount++)];
-    entry.key = key;
+    entry.setKey(key);
     entry.kind = kind;
     entry.text = text;
     entry.number = number;

@@ -121,7 +121,7 @@ void SourceReader::closeList(bool byBrace) {
 
 void SourceReader::store(const std::string& key, EntryKind kind, const std::string& text, double number) {
     DocumentEntry& entry = document_.entries[static_cast<std::size_t>(stored_)];
-    entry.key = key;
+    entry.setKey(key);
     entry.kind = kind;
     if (kind == EntryKind::Text)
         entry.text = text;
