@@ -21,33 +21,42 @@ median_ms() {
   for _ in $(seq "$runs"); do
     local start end
     start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 </dev/null || true
+    "$@" >"${OUT:-/dev/null}" 2>/dev/null </dev/null || true
     end=$(date +%s%N)
     times+=($(( (end - start) / 1000 )))
   done
   printf '%s\n' "${times[@]}" | sort -n | awk '{ a[NR] = $1 } END { printf "%.1f", a[int((NR + 1) / 2)] / 1000 }'
 }
 
-# grep writing its matches to a file, as telvorin writes its messages (grep
-# stops at the first match when its output is /dev/null).
-grep_to_file() {
-  grep -F '$$$' "$1" > grep.out
-}
-
 # Prints the peak resident memory in KiB of one run of the command.
 peak_kib() {
-  /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null </dev/null | tail -n 1
+  /usr/bin/time -o time.out -f '%M' "$@" >"${OUT:-/dev/null}" 2>/dev/null </dev/null || true
+  tail -n 1 time.out
 }
 
 echo "machine: $(nproc) cores, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 echo
-printf '%-28s %12s %12s\n' "run" "median ms" "peak KiB"
-for source in trivial realistic largest_one_map largest_100_maps; do
-  printf '%-28s %12s %12s\n' "$source" "$(median_ms "$binary" "$source.txt")" "$(peak_kib "$binary" "$source.txt")"
+declare -A ms kib
+row() {  # NAME COMMAND...: time and measure one command, print its row
+  local name=$1; shift
+  ms[$name]=$(median_ms "$@")
+  kib[$name]=$(peak_kib "$@")
+  printf '%-30s %12s %12s\n' "$name" "${ms[$name]}" "${kib[$name]}"
+}
+printf '%-30s %12s %12s\n' "run" "median ms" "peak KiB"
+for source in trivial realistic largest_one_map largest_100_maps; do row "$source" "$binary" "$source.txt"; done
+for size in 20 200; do
+  row "extract ${size} MB" "$binary" "dump${size}_condump.txt"
+  # grep writes its matches to a file, as telvorin writes its messages:
+  # with its output on /dev/null it would stop at the first match.
+  OUT=grep.out row "grep ${size} MB" grep -F '$$$' "dump${size}_condump.txt"
 done
-for dump in dump20_condump.txt dump200_condump.txt; do
-  printf '%-28s %12s %12s\n' "$dump" "$(median_ms "$binary" "$dump")" "$(peak_kib "$binary" "$dump")"
-  printf '%-28s %12s %12s\n' "grep -F \$\$\$ $dump" "$(median_ms grep_to_file "$dump")" "$(peak_kib grep -F '$$$' "$dump")"
-done
+echo
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+echo "realistic / trivial:                 $(ratio "${ms[realistic]}" "${ms[trivial]}")  (goal: at most 1.50)"
+echo "largest source, one map:             ${ms[largest_one_map]} ms  (goal: well under 1000)"
+echo "extraction / grep throughput, 20 MB: $(ratio "${ms[grep 20 MB]}" "${ms[extract 20 MB]}")  (goal: at least 0.50)"
+echo "extraction / grep throughput, 200 MB: $(ratio "${ms[grep 200 MB]}" "${ms[extract 200 MB]}")"
+echo "peak memory, 200 MB less 20 MB dump: $(( ${kib[extract 200 MB]} - ${kib[extract 20 MB]} )) KiB  (goal: within 1024)"
 echo
 "$build/telvorin_bench" --benchmark_min_time=0.2

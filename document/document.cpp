@@ -20,11 +20,9 @@ std::string Document::fullKey(const std::string& key, std::int32_t index) const 
 }
 
 std::uint64_t keyTagOf(const std::string& key) {
-    const std::size_t size = key.size();
-    const auto byte = [&key, size](std::size_t back) {
-        return size >= back ? static_cast<std::uint64_t>(static_cast<unsigned char>(key[size - back])) : 0;
-    };
-    return (static_cast<std::uint64_t>(size) << 16) | (byte(2) << 8) | byte(1);
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (char c : key) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return (static_cast<std::uint64_t>(key.size()) << 32) | hash;
 }
 
 void DocumentEntry::setKey(std::string newKey) {

@@ -30,9 +30,9 @@ struct DocumentEntry {
     void setKey(std::string newKey);
 };
 
-/// Returns a key's length and its last two bytes in one number: keys with
-/// different tags differ, and the keys of one list mostly differ in their
-/// tags, since their indices end in different digits.
+/// Returns a key's length and a 32-bit hash of its bytes in one number:
+/// keys with different tags differ, and different keys almost always have
+/// different tags.
 std::uint64_t keyTagOf(const std::string& key);
 
 /// One source file after it has been read. The table's rows are allocated

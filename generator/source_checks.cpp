@@ -195,7 +195,8 @@ void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagno
 
     std::vector<std::string> mapNames;
     const std::vector<ListItem> maps = lists.itemsOf("maps");
-    for (std::size_t i = 0; i < readCount(maps); ++i) {
+    const std::size_t mapCount = readCount(maps);
+    for (std::size_t i = 0; i < mapCount; ++i) {
         const ListItem& map = maps[i];
         if (map.textRow < 0) continue;
         const DocumentEntry& entry = document.entries[static_cast<std::size_t>(map.textRow)];
@@ -214,7 +215,8 @@ void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagno
                                                                  : ": did you mean the section \"" + suggestion + "\"?"));
         }
         const std::vector<ListItem> points = lists.itemsOf(mapName + ".points");
-        for (std::size_t j = 0; j < readCount(points); ++j) {
+        const std::size_t pointCount = readCount(points);
+        for (std::size_t j = 0; j < pointCount; ++j) {
             const ListItem& point = points[j];
             if (point.textRow < 0) continue;
             const DocumentEntry& value = document.entries[static_cast<std::size_t>(point.textRow)];
