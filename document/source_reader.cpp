@@ -25,8 +25,7 @@ public:
 
 private:
     void handle(const std::string& trimmed);
-    void textLine(const std::string& trimmed);
-    void numberLine(const std::string& trimmed);
+    void entryLine(const std::string& trimmed, EntryKind kind);
     void directive(const std::string& trimmed);
     void sectionStart(const std::string& trimmed);
     void sectionEnd(const std::string& trimmed);
@@ -101,8 +100,8 @@ void SourceReader::handle(const std::string& trimmed) {
                 commentLine_ = lineNumber_;
             }
             return;
-        case '$': textLine(trimmed); return;
-        case '%': numberLine(trimmed); return;
+        case '$': entryLine(trimmed, EntryKind::Text); return;
+        case '%': entryLine(trimmed, EntryKind::Number); return;
         case '&': return;
         case '#': directive(trimmed); return;
         case '{': sectionStart(trimmed); return;
@@ -139,63 +138,44 @@ std::string SourceReader::cleanValue(const std::string& value) const {
     return v;
 }
 
-void SourceReader::textLine(const std::string& trimmed) {
+void SourceReader::entryLine(const std::string& trimmed, EntryKind kind) {
+    const bool text = kind == EntryKind::Text;
+    const std::string sign = text ? "$" : "%";
     std::string rest = globalToolkit.removeBlanks(trimmed.substr(1), true);
-    if (beginsWith(rest, "()")) {
+    const bool listStart = beginsWith(rest, "()");
+    if (listStart) {
         rest = globalToolkit.removeBlanks(rest.substr(2), true);
         listIndex_ = 0;
-        listKind_ = EntryKind::Text;
-        const std::string::size_type equals = rest.find('=');
-        if (equals == std::string::npos) {
-            warn("this \"$()\" line has no \"=\": it starts no list; write \"$() name = first item\"");
-            return;
-        }
-        listName_ = globalToolkit.removeBlanks(rest.substr(0, equals), true);
-        listClosedByBrace_ = false;
-        store(sectionPath_ + listName_ + "(0)", EntryKind::Text, cleanValue(rest.substr(equals + 1)), 0);
-        listIndex_ = 1;
-        return;
+        listKind_ = kind;
+    } else {
+        closeList();
     }
-    closeList();
     const std::string::size_type equals = rest.find('=');
     if (equals == std::string::npos) {
-        warn("this \"$\" line has no \"=\": it sets nothing; write \"$ name = value\"");
+        warn(listStart ? "this \"" + sign + "()\" line has no \"=\": it starts no list; write \"" + sign +
+                             "() name = first item\""
+                       : "this \"" + sign + "\" line has no \"=\": it sets nothing; write \"" + sign +
+                             " name = value\"");
         return;
     }
-    store(sectionPath_ + globalToolkit.removeBlanks(rest.substr(0, equals), true), EntryKind::Text,
-          cleanValue(rest.substr(equals + 1)), 0);
-}
-
-void SourceReader::numberLine(const std::string& trimmed) {
-    std::string rest = globalToolkit.removeBlanks(trimmed.substr(1), true);
-    if (beginsWith(rest, "()")) {
-        rest = globalToolkit.removeBlanks(rest.substr(2), true);
-        listIndex_ = 0;
-        listKind_ = EntryKind::Number;
-        const std::string::size_type equals = rest.find('=');
-        if (equals == std::string::npos) {
-            warn("this \"%()\" line has no \"=\": it starts no list; write \"%() name = first number\"");
-            return;
-        }
-        listName_ = globalToolkit.removeBlanks(rest.substr(0, equals), true);
+    const std::string name = globalToolkit.removeBlanks(rest.substr(0, equals), true);
+    const std::string value = rest.substr(equals + 1);
+    if (listStart) {
+        listName_ = name;
         listClosedByBrace_ = false;
-        toNumber(rest.substr(equals + 1), listNumber_);
-        store(sectionPath_ + listName_ + "(0)", EntryKind::Number, std::string(), listNumber_);
+        // A number list's first item is read as it stands, not cleaned.
+        if (!text) toNumber(value, listNumber_);
+        store(sectionPath_ + listName_ + "(0)", kind, text ? cleanValue(value) : std::string(), listNumber_);
         listIndex_ = 1;
-        return;
+    } else if (text) {
+        store(sectionPath_ + name, kind, cleanValue(value), 0);
+    } else {
+        std::string cleaned = cleanValue(value);
+        if (cleaned.empty()) cleaned = "0";
+        double number = 0;
+        toNumber(cleaned, number);
+        store(sectionPath_ + name, kind, std::string(), number);
     }
-    closeList();
-    const std::string::size_type equals = rest.find('=');
-    if (equals == std::string::npos) {
-        warn("this \"%\" line has no \"=\": it sets nothing; write \"% name = number\"");
-        return;
-    }
-    std::string value = cleanValue(rest.substr(equals + 1));
-    if (value.empty()) value = "0";
-    double number = 0;
-    toNumber(value, number);
-    store(sectionPath_ + globalToolkit.removeBlanks(rest.substr(0, equals), true), EntryKind::Number,
-          std::string(), number);
 }
 
 void SourceReader::directive(const std::string& trimmed) {

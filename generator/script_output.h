@@ -57,9 +57,6 @@ public:
     /// Closes the current file; false when it, or anything before, failed.
     bool close();
 
-    /// Returns true once a failure has been reported.
-    bool failed() const { return failed_; }
-
     /// Where to warn, as each file is closed, of lines longer than the
     /// console runs and of a file larger than its buffer; nowhere if null.
     std::ostream* limitWarnings = nullptr;
