@@ -14,8 +14,13 @@ int Document::setSection(const std::string& name) {
 }
 
 std::string Document::fullKey(const std::string& key, std::int32_t index) const {
-    std::string full = sectionPrefix + globalToolkit.removeBlanks(key, false);
-    if (index != -1) full += "(" + toText(static_cast<std::uint32_t>(index)) + ")";
+    std::string full = sectionPrefix;
+    full += globalToolkit.removeBlanks(key, false);
+    if (index != -1) {
+        full += '(';
+        full += toText(static_cast<std::uint32_t>(index));
+        full += ')';
+    }
     return full;
 }
 

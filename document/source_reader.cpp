@@ -1,5 +1,6 @@
 // Document::load: reads a source file, one line at a time, into the table.
 #include <string>
+#include <utility>
 
 #include "document/diagnostics.h"
 #include "document/document.h"
@@ -31,7 +32,7 @@ private:
     void sectionEnd(const std::string& trimmed);
     void continuation(const std::string& trimmed);
     void closeList(bool byBrace = false);
-    void store(const std::string& key, EntryKind kind, const std::string& text, double number);
+    void store(std::string key, EntryKind kind, std::string text, double number);
     std::string cleanValue(const std::string& value) const;
     void warn(const std::string& message) {
         if (diagnostics_ != nullptr) diagnostics_->warn(lineNumber_, message);
@@ -118,12 +119,12 @@ void SourceReader::closeList(bool byBrace) {
     listIndex_ = -1;
 }
 
-void SourceReader::store(const std::string& key, EntryKind kind, const std::string& text, double number) {
+void SourceReader::store(std::string key, EntryKind kind, std::string text, double number) {
     DocumentEntry& entry = document_.entries[static_cast<std::size_t>(stored_)];
-    entry.setKey(key);
+    entry.setKey(std::move(key));
     entry.kind = kind;
     if (kind == EntryKind::Text)
-        entry.text = text;
+        entry.text = std::move(text);
     else
         entry.number = number;
     entry.line = lineNumber_;

@@ -27,7 +27,7 @@ std::int32_t previousIndex(std::int32_t index, std::int32_t last) { return index
 }  // namespace
 
 PointValue splitPointValue(const std::string& value) {
-    Toolkit toolkit;
+    const Toolkit& toolkit = globalToolkit;  // removeBlanks reads nothing of a toolkit
     PointValue point;
     const std::string::size_type separator = value.find(';');
     if (separator == std::string::npos) {
