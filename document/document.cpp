@@ -18,7 +18,7 @@ std::string Document::fullKey(const std::string& key, std::int32_t index) const 
     full += globalToolkit.removeBlanks(key, false);
     if (index != -1) {
         full += '(';
-        full += toText(static_cast<std::uint32_t>(index));
+        appendText(full, static_cast<std::uint32_t>(index));
         full += ')';
     }
     return full;
@@ -72,7 +72,7 @@ std::int32_t Document::lastIndex(const std::string& name) const {
     // just after the row where the item before was found.
     for (std::int32_t from = 0;; ++index) {
         full = base;
-        full += toText(static_cast<std::uint32_t>(index));
+        appendText(full, index);
         full += ')';
         const std::int32_t row = findRow(full, from);
         if (row < 0) break;

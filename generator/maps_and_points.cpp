@@ -60,7 +60,7 @@ void appendSet(std::string& line, const std::string& variable, const std::string
     line += variable;
     line += " vstr ";
     line += target;
-    line += toText(index);
+    appendText(line, index);
 }
 
 // The map variable line of map `map` (of `lastMap`), whose points are named
@@ -70,7 +70,7 @@ void mapVariableLine(std::string& line, const LineParts& parts, std::int32_t map
     const ControlNames& names = parts.names;
     line = "seta ";
     line += names.mapSelect;
-    line += toText(map);
+    appendText(line, map);
     line += " \"echo ";
     line += mapEcho;
     line += ';';
@@ -92,7 +92,7 @@ void pointVariableLine(std::string& line, const LineParts& parts, const std::str
     const ControlNames& names = parts.names;
     line = "seta ";
     line += mapPrefix;
-    line += toText(point);
+    appendText(line, point);
     line += " \"echo ";
     line += pointEcho;
     line += ';';

@@ -184,11 +184,14 @@ void checkLists(const Lists& lists, Diagnostics& diagnostics) {
 void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagnostics) {
     std::vector<std::string> sectionNames;
     for (const Diagnostics::Section& section : diagnostics.topLevelSections) sectionNames.push_back(section.name);
+    // All keys, sorted, made only when a map with no points needs them.
     std::vector<std::string_view> keys;
-    for (std::int32_t row = 0; row < document.entryCount; ++row)
-        keys.emplace_back(document.entries[static_cast<std::size_t>(row)].key);
-    std::sort(keys.begin(), keys.end());
-    const auto hasKeyStartingWith = [&keys](const std::string& prefix) {
+    const auto hasKeyStartingWith = [&keys, &document](const std::string& prefix) {
+        if (keys.empty()) {
+            for (std::int32_t row = 0; row < document.entryCount; ++row)
+                keys.emplace_back(document.entries[static_cast<std::size_t>(row)].key);
+            std::sort(keys.begin(), keys.end());
+        }
         const auto found = std::lower_bound(keys.begin(), keys.end(), std::string_view(prefix));
         return found != keys.end() && found->substr(0, prefix.size()) == prefix;
     };
@@ -203,7 +206,9 @@ void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagno
         const std::string mapName = globalToolkit.removeBlanks(entry.text, true);
         mapNames.push_back(mapName);
         if (mapName.empty()) continue;
-        const bool hasSection = std::find(sectionNames.begin(), sectionNames.end(), mapName) != sectionNames.end() ||
+        const std::vector<ListItem> points = lists.itemsOf(mapName + ".points");
+        const bool hasSection = !points.empty() ||
+                                std::find(sectionNames.begin(), sectionNames.end(), mapName) != sectionNames.end() ||
                                 hasKeyStartingWith(mapName + ".");
         if (!hasSection) {
             // Suggestions cost a comparison with every section: not for a file of thousands.
@@ -214,7 +219,6 @@ void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagno
                                              (suggestion.empty() ? std::string()
                                                                  : ": did you mean the section \"" + suggestion + "\"?"));
         }
-        const std::vector<ListItem> points = lists.itemsOf(mapName + ".points");
         const std::size_t pointCount = readCount(points);
         for (std::size_t j = 0; j < pointCount; ++j) {
             const ListItem& point = points[j];

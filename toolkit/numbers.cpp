@@ -8,6 +8,20 @@ std::string toText(std::int32_t number) { return std::to_string(number); }
 
 std::string toText(std::uint32_t number) { return std::to_string(number); }
 
+void appendText(std::string& text, std::int64_t number) {
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* at = end;
+    // Work on the negative side, which holds every value.
+    std::int64_t rest = number < 0 ? number : -number;
+    do {
+        *--at = static_cast<char>('0' - rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (number < 0) *--at = '-';
+    text.append(at, static_cast<std::size_t>(end - at));
+}
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }

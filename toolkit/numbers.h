@@ -11,6 +11,9 @@ std::string toText(std::int32_t number);
 /// Returns `number` in decimal.
 std::string toText(std::uint32_t number);
 
+/// Appends toText(`number`) to `text`, without a text of its own.
+void appendText(std::string& text, std::int64_t number);
+
 /// Reads a decimal floating-point number from the start of `text` (after
 /// white space: optional sign, digits with an optional point, optional
 /// exponent) into `target`. Leaves `target` unchanged when `text` holds no

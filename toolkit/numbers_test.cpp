@@ -9,6 +9,9 @@ TEST(ToText, WritesPlainDecimal) {
     EXPECT_EQ(toText(std::int32_t{-1}), "-1");
     EXPECT_EQ(toText(std::numeric_limits<std::int32_t>::min()), "-2147483648");
     EXPECT_EQ(toText(std::uint32_t{4294967295u}), "4294967295");
+    std::string text = "x";
+    for (std::int64_t number : {0LL, -1LL, 4294967295LL, -2147483648LL, -9223372036854775807LL - 1}) appendText(text, number);
+    EXPECT_EQ(text, "x0-14294967295-2147483648-9223372036854775808");
 }
 
 TEST(ToNumber, ReadsTheLeadingNumberOrLeavesTheTarget) {
