@@ -72,13 +72,14 @@ BENCHMARK(lastIndexOfAFullList)->Unit(benchmark::kMillisecond);
 void scanDump(benchmark::State& state) {
     std::ostringstream sink;
     std::streambuf* saved = std::cout.rdbuf(sink.rdbuf());
+    const auto fileSize = static_cast<std::size_t>(std::ifstream(dumpFile(), std::ios::ate).tellg());
     std::size_t bytes = 0;
     for (auto _ : state) {
         LineReader dump(dumpFile());
         std::size_t points = 0;
         scanConsoleDump(dump, [&points](const std::string&, const std::string&) { ++points; });
         benchmark::DoNotOptimize(points);
-        bytes += static_cast<std::size_t>(std::ifstream(dumpFile(), std::ios::ate).tellg());
+        bytes += fileSize;
         sink.str("");
     }
     std::cout.rdbuf(saved);
