@@ -4,12 +4,12 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 #include <string>
 
 #include "document/document.h"
 #include "extractor/marker_scan.h"
+#include "toolkit/console.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/toolkit.h"
 
@@ -70,19 +70,18 @@ void lastIndexOfAFullList(benchmark::State& state) {
 BENCHMARK(lastIndexOfAFullList)->Unit(benchmark::kMillisecond);
 
 void scanDump(benchmark::State& state) {
-    std::ostringstream sink;
-    std::streambuf* saved = std::cout.rdbuf(sink.rdbuf());
+    std::ostringstream messages, warnings;
+    Console console(messages, warnings, false);
     const auto fileSize = static_cast<std::size_t>(std::ifstream(dumpFile(), std::ios::ate).tellg());
     std::size_t bytes = 0;
     for (auto _ : state) {
         LineReader dump(dumpFile());
         std::size_t points = 0;
-        scanConsoleDump(dump, [&points](const std::string&, const std::string&) { ++points; });
+        scanConsoleDump(dump, console, [&points](const std::string&, const std::string&, std::int64_t) { ++points; });
         benchmark::DoNotOptimize(points);
         bytes += fileSize;
-        sink.str("");
+        messages.str("");
     }
-    std::cout.rdbuf(saved);
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 BENCHMARK(scanDump)->Unit(benchmark::kMillisecond);

@@ -3,15 +3,16 @@
 #pragma once
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
+
+class Console;
 
 /// Collects warnings about one file and writes them sorted by line.
 class Diagnostics {
 public:
-    /// Warnings will name `path` (as the user gave it) and go to `out`.
-    Diagnostics(std::string path, std::ostream& out);
+    /// Warnings will name `path` (as the user gave it) and go to `console`.
+    Diagnostics(std::string path, Console& console);
 
     /// Records a warning about line `line` (from 1).
     void warn(std::int32_t line, const std::string& message);
@@ -19,20 +20,12 @@ public:
     /// Writes the recorded warnings in line order, then forgets them.
     void flush();
 
-    /// A section opened at the top level of the file, seen by the reader.
-    struct Section {
-        std::string name;
-        std::int32_t line;
-    };
-    /// The sections the reader saw opened at the top level, in file order.
-    std::vector<Section> topLevelSections;
-
 private:
     struct Warning {
         std::int32_t line;
         std::string message;
     };
     std::string path_;
-    std::ostream& out_;
+    Console& console_;
     std::vector<Warning> warnings_;
 };

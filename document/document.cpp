@@ -7,10 +7,9 @@
 
 Document::Document() : entries(static_cast<std::size_t>(documentCapacity)) {}
 
-int Document::setSection(const std::string& name) {
+void Document::setSection(const std::string& name) {
     const std::string trimmed = globalToolkit.removeBlanks(name, true);
     sectionPrefix = trimmed.empty() ? std::string() : trimmed + ".";
-    return 0;
 }
 
 std::string Document::fullKey(const std::string& key, std::int32_t index) const {

@@ -35,6 +35,12 @@ struct DocumentEntry {
 /// different tags.
 std::uint64_t keyTagOf(const std::string& key);
 
+/// A section opened at the top level of a source file.
+struct DocumentSection {
+    std::string name;
+    std::int32_t line = 0;  ///< the line of its "{", from 1
+};
+
 /// One source file after it has been read. The table's rows are allocated
 /// once, at full capacity, when the Document is made.
 class Document {
@@ -51,6 +57,8 @@ public:
     std::vector<DocumentEntry> entries;
     /// What every query puts before its key: empty, or ending in ".".
     std::string sectionPrefix;
+    /// The sections the reader saw opened at the top level, in file order.
+    std::vector<DocumentSection> topLevelSections;
 
     /// Reads the source file at `path` into the table, opened for reading
     /// only. Returns 0 when the file was read (also when it held nothing
@@ -59,8 +67,8 @@ public:
     int load(const std::string& path, Diagnostics* diagnostics = nullptr);
 
     /// Makes later queries look in the section `name` (trimmed); the top
-    /// level for an empty or blank name. Returns 0.
-    int setSection(const std::string& name);
+    /// level for an empty or blank name.
+    void setSection(const std::string& name);
 
     /// Returns the highest n such that name(0) to name(n) are all stored in
     /// the current section, of either kind; -1 when name(0) is not.

@@ -71,7 +71,7 @@ TEST(Document, SectionsPrefixEveryQuery) {
     add(document, "base/arena1.name", EntryKind::Text, "First arena");
     add(document, "base/arena1..name", EntryKind::Text, "double dot");
     add(document, "base/arena1.points(0)", EntryKind::Text, "Spawn");
-    EXPECT_EQ(document.setSection("  base/arena1\t"), 0);
+    document.setSection("  base/arena1\t");
     EXPECT_EQ(document.sectionPrefix, "base/arena1.");
     EXPECT_EQ(document.getText("name"), "First arena");
     EXPECT_EQ(document.getText("na me"), "First arena");

@@ -188,7 +188,7 @@ void SourceReader::directive(const std::string& trimmed) {
 void SourceReader::sectionStart(const std::string& trimmed) {
     closeList(true);
     const std::string name = globalToolkit.removeBlanks(trimmed.substr(1), true);
-    if (sectionPath_.empty() && diagnostics_ != nullptr) diagnostics_->topLevelSections.push_back({name, lineNumber_});
+    if (sectionPath_.empty()) document_.topLevelSections.push_back({name, lineNumber_});
     sectionPath_ += name + ".";
     lastSectionLine_ = lineNumber_;
 }
@@ -241,6 +241,7 @@ void SourceReader::continuation(const std::string& trimmed) {
 }  // namespace
 
 int Document::load(const std::string& path, Diagnostics* diagnostics) {
+    topLevelSections.clear();
     LineReader file(path);
     if (!file.isOpen()) {
         entryCount = 0;

@@ -35,7 +35,7 @@ constexpr EntryKind N = EntryKind::Number;
 
 // The example file of the format's reference, with CR LF line ends and one
 // TAB-indented line.
-const std::string workedExample =
+const std::string exampleMenu =
     "// Example source file\r\n"
     "/* block comment\r\n"
     "   $ ignored = yes\r\n"
@@ -65,9 +65,9 @@ const std::string workedExample =
 
 }  // namespace
 
-TEST(SourceReader, ReadsTheWorkedExample) {
+TEST(SourceReader, ReadsTheExampleMenu) {
     Document document;
-    ASSERT_EQ(loadSource(document, workedExample), 0);
+    ASSERT_EQ(loadSource(document, exampleMenu), 0);
     EXPECT_EQ(document.crToken, "||");
     expectRows(document, {
                              {"output", T, "teleport.cfg", 0},
@@ -90,7 +90,7 @@ TEST(SourceReader, ReadsTheWorkedExample) {
     EXPECT_EQ(document.entries[13].line, 26);
 
     // The same file with LF line ends gives the same table.
-    std::string lf = workedExample;
+    std::string lf = exampleMenu;
     for (std::string::size_type at; (at = lf.find("\r\n")) != std::string::npos;) lf.erase(at, 1);
     Document again;
     ASSERT_EQ(loadSource(again, lf), 0);
@@ -100,7 +100,7 @@ TEST(SourceReader, ReadsTheWorkedExample) {
 
 TEST(SourceReader, AnswersTheQueryExamples) {
     Document document;
-    ASSERT_EQ(loadSource(document, workedExample), 0);
+    ASSERT_EQ(loadSource(document, exampleMenu), 0);
     EXPECT_EQ(document.getText("output"), "final.cfg");
     EXPECT_EQ(document.getNumber("output"), 0);
     EXPECT_EQ(document.getNumber("max_lines"), 400);

@@ -6,77 +6,54 @@
 #include "document/document.h"
 #include "extractor/extract_file.h"
 #include "generator/credits.h"
-#include "generator/maps_and_points.h"
-#include "generator/script_head.h"
-#include "generator/script_output.h"
+#include "generator/script.h"
 #include "generator/settings.h"
 #include "generator/source_checks.h"
-#include "platform/files.h"
-#include "platform/platform.h"
+#include "platform/console.h"
+#include "toolkit/console.h"
 #include "toolkit/toolkit.h"
 
 namespace {
 
-void writeCredits() {
-    std::cout << "\n** Telvorin\n** by Zorvik Vek\n** email : " << authorMail << "\n** web   : " << authorWeb
-              << "\n\n\n";
+void writeCredits(Console& console) {
+    console.message("\n** Telvorin\n** by Zorvik Vek\n** email : " + authorMail + "\n** web   : " + authorWeb +
+                    "\n\n\n");
 }
 
-std::string obtainInputPath(const std::vector<std::string>& arguments) {
+std::string obtainInputPath(const std::vector<std::string>& arguments, Console& console) {
     if (!arguments.empty()) {
-        std::cout << "\nInput : " << arguments[0] << "\n" << std::flush;
+        console.message("\nInput : " + arguments[0] + "\n");
         return arguments[0];
     }
-    std::cout << "Enter source file : ";
+    console.out() << "Enter source file : ";
     std::string path;
     std::cin >> path;  // one word; at the end of input the path stays empty
     return path;
 }
 
-void pauseConsole() {
-    std::cout << "\n" << std::flush << "\n" << std::flush;
+void pauseConsole(Console& console) {
+    console.message("\n");
+    console.message("\n");
     pauseForKey();
-}
-
-// Returns true when writing the script would overwrite the source file at
-// `sourcePath`: when `output`, or one of the follow-on files this run
-// writes, is that very file.
-bool wouldOverwriteSource(const std::string& sourcePath, const GeneratorSettings& settings, Document& document) {
-    if (isSameFile(settings.output, sourcePath)) return true;
-    // Only follow-on files that exist already can be the source file.
-    for (std::int32_t number = 1; fileExists(followOnPath(settings.output, number)); ++number) {
-        if (!isSameFile(followOnPath(settings.output, number), sourcePath)) continue;
-        return number <= countFollowOnFiles(document, document.lastIndex("maps"), settings.max_lines);
-    }
-    return false;
 }
 
 // Generates the script from the source file at `path`; returns the exit
 // status and fills `settings` for the closing steps.
-int generate(const std::string& path, Toolkit& toolkit, Document& document, ScriptOutput& output,
-             GeneratorSettings& settings) {
-    Diagnostics diagnostics(path, std::cerr);
+int generate(const std::string& path, Toolkit& toolkit, Document& document, GeneratorSettings& settings,
+             Console& console) {
+    Diagnostics diagnostics(path, console);
     document.load(path, &diagnostics);
     checkSource(document, diagnostics);
     settings = readGeneratorSettings(document);
-    const bool usable = checkGeneratorSettings(settings);
+    const bool usable = checkGeneratorSettings(settings, console);
     // What the source file says comes first; what writing finds, after it.
     diagnostics.flush();
     if (!usable) return 1;
-    if (wouldOverwriteSource(path, settings, document)) {
-        std::cout << "ERROR : The output file would overwrite the source file.\n" << std::flush;
-        return 1;
-    }
-    ScriptHead head;
-    output.limitWarnings = &std::cerr;
-    const bool written = writeScriptHead(output, settings, document, toolkit, diagnostics, head) &&
-                         writeMapsAndPoints(document, settings, head.names, head.lastMapIndex, toolkit, output,
-                                            diagnostics) &&
-                         output.close();
+    const bool written = writeScript(document, settings, path, toolkit, console, diagnostics);
     diagnostics.flush();
     if (!written) return 1;
     if (settings.no_popup == 0) {
-        std::cout << "Displaying output\n" << std::flush;
+        console.message("Displaying output\n");
         openInDesktopShell(settings.output);
     }
     return 0;
@@ -114,30 +91,31 @@ bool isConsoleDump(const std::string& path) {
 }
 
 int runTelvorin(const std::vector<std::string>& arguments) {
+    surviveClosedOutput();
+    Console console(std::cout, std::cerr, standardOutputIsTerminal());
     if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::cout << usage << std::flush;
+        console.message(usage);
         return 0;
     }
     if (!arguments.empty() && arguments[0] == "--version") {
-        std::cout << "telvorin " << TELVORIN_VERSION << "\n" << std::flush;
+        console.message(std::string("telvorin ") + TELVORIN_VERSION + "\n");
         return 0;
     }
     Toolkit toolkit;
     Document document;
     setConsoleColours();
-    writeCredits();
-    ScriptOutput output;
+    writeCredits(console);
     GeneratorSettings settings;
-    const std::string path = obtainInputPath(arguments);
+    const std::string path = obtainInputPath(arguments, console);
     int status = 0;
     if (isConsoleDump(path)) {
-        std::cout << "\nThe input file is a condump... Extracting teleport marker points...\n" << std::flush;
-        status = extractConsoleDump(path) ? 0 : 1;
+        console.message("\nThe input file is a condump... Extracting teleport marker points...\n");
+        status = extractConsoleDump(path, console) ? 0 : 1;
     } else {
-        status = generate(path, toolkit, document, output, settings);
+        status = generate(path, toolkit, document, settings, console);
     }
-    std::cout << "Terminating program\n" << std::flush;
-    if (settings.terminate == 0) pauseConsole();
+    console.message("Terminating program\n");
+    if (settings.terminate == 0) pauseConsole(console);
     restoreConsoleColours();
     return status;
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+class Console;
+
 /// The name of the extract file.
 inline const std::string extractFileName = "condump_extract.txt";
 
@@ -17,7 +19,8 @@ std::string extractFilePath(const std::string& inputPath);
 std::string pointLine(const std::string& name, const std::string& coordinates);
 
 /// Extracts the points of the console dump at `inputPath` into the extract
-/// file, reporting on the console, and opens the file in the desktop shell.
-/// Returns false when the dump cannot be opened (an earlier extract file is
-/// then left as it was) or the extract file cannot be written.
-bool extractConsoleDump(const std::string& inputPath);
+/// file, reporting on `console`, and opens the file in the desktop shell.
+/// Returns false when the dump cannot be opened or the extract file is the
+/// dump itself (no file is then changed), or when the extract file cannot
+/// be written.
+bool extractConsoleDump(const std::string& inputPath, Console& console);

@@ -1,9 +1,8 @@
 #include "extractor/marker_scan.h"
 
 #include <algorithm>
-#include <iostream>
 
-#include "platform/platform.h"
+#include "toolkit/console.h"
 #include "toolkit/line_reader.h"
 #include "toolkit/toolkit.h"
 
@@ -16,7 +15,7 @@ constexpr std::string_view::size_type none = std::string_view::npos;
 // and only the lines that hold one of them are looked at.
 class MarkerScan {
 public:
-    explicit MarkerScan(const PointSink& sink) : sink_(sink) {}
+    MarkerScan(Console& console, const PointSink& sink) : console_(console), sink_(sink) {}
 
     void scanBlock(std::string_view block) {
         nextTag_ = block.find(namingTag);
@@ -32,9 +31,16 @@ public:
             if (end == none) end = block.size();
             std::string_view line = block.substr(start, end - start);
             if (end < block.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+            countLinesTo(block, start);
             handleLine(line);
             from = end + 1;
         }
+    }
+
+    /// Called after each block, to count the lines it held.
+    void blockDone(std::string_view block) {
+        countLinesTo(block, block.size());
+        counted_ = 0;
     }
 
 private:
@@ -51,23 +57,34 @@ private:
         }
     }
 
+    // Counts the line feeds of `block` before `position`, from where the
+    // count stands.
+    void countLinesTo(std::string_view block, std::string_view::size_type position) {
+        lineNumber_ += std::count(block.data() + counted_, block.data() + position, '\n');
+        counted_ = position;
+    }
+
     void handleLine(std::string_view line) {
         if (line.size() > markerPrefix.size() && line.compare(0, markerPrefix.size(), markerPrefix) == 0) {
             // The rest without its last character, normally the closing bracket.
             coordinates_.assign(line.substr(markerPrefix.size(), line.size() - markerPrefix.size() - 1));
             coordinates_ += " 0";
-            std::cout << "Detecting coordinates : '" << coordinates_ << "'\n" << endMessage;
+            console_.progress("Detecting coordinates : '" + coordinates_ + "'\n");
             return;
         }
         const std::string_view::size_type tag = line.find(namingTag);
         if (tag == none) return;
         const std::string name = toolkit_.removeBlanks(std::string(line.substr(tag + namingTag.size())), true);
-        std::cout << "Naming instruction : '" << name << "'\n" << endMessage;
-        sink_(name, coordinates_);
+        console_.progress("Naming instruction : '" + name + "'\n");
+        sink_(name, coordinates_, lineNumber_);
     }
 
+    Console& console_;
     const PointSink& sink_;
     Toolkit toolkit_;
+    // The number of the line that begins at `counted_` in the current block.
+    std::int64_t lineNumber_ = 1;
+    std::string_view::size_type counted_ = 0;
     std::string coordinates_ = defaultCoordinates;
     // Where the block holds its next naming tag and its next marker prefix at
     // the start of a line, or none.
@@ -77,8 +94,11 @@ private:
 
 }  // namespace
 
-void scanConsoleDump(LineReader& dump, const PointSink& sink) {
-    MarkerScan scan(sink);
+void scanConsoleDump(LineReader& dump, Console& console, const PointSink& sink) {
+    MarkerScan scan(console, sink);
     std::string_view block;
-    while (dump.nextBlock(block)) scan.scanBlock(block);
+    while (dump.nextBlock(block)) {
+        scan.scanBlock(block);
+        scan.blockDone(block);
+    }
 }

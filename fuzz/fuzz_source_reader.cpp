@@ -7,13 +7,15 @@
 #include "document/document.h"
 #include "fuzz/fuzz_files.h"
 #include "generator/source_checks.h"
+#include "toolkit/console.h"
 #include "toolkit/line_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = writeFuzzInput("source.txt", data, size);
     Document document;
-    std::ostringstream warnings;
-    Diagnostics diagnostics("source.txt", warnings);
+    std::ostringstream messages, warnings;
+    Console console(messages, warnings);
+    Diagnostics diagnostics("source.txt", console);
     document.load(path, &diagnostics);
     // The same file through a small buffer reads the same.
     {

@@ -9,11 +9,12 @@
 #include "document/diagnostics.h"
 #include "document/document.h"
 #include "generator/maps_and_points.h"
+#include "generator/script.h"
 #include "generator/script_head.h"
-#include "generator/script_output.h"
 #include "generator/settings.h"
 #include "tests/process.h"
 #include "toolkit/random.h"
+#include "toolkit/console.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -43,7 +44,7 @@ const std::string mapsAndSections =
     "}\n";
 
 // The menu of two maps of two points each, with every key and repetition.
-const std::string workedExample = "$ output = tele.cfg\n" + keys + "% repeat_prefixes = 1\n" + mapsAndSections;
+const std::string exampleMenu = "$ output = tele.cfg\n" + keys + "% repeat_prefixes = 1\n" + mapsAndSections;
 
 const std::string fullBinds =
     "seta *next_map \"vstr *map_select0\"\n"
@@ -135,7 +136,7 @@ TEST(ScriptHead, DrawsTheSuffixesInOrderFromTheSharedGenerator) {
     // From the seed 1 the generator draws 41 18467 6334 26500 19169 15724
     // 11478 29358, which select A U H 2 U R M 5.
     TempFolder folder;
-    writeFile(folder / "menu.txt", workedExample);
+    writeFile(folder / "menu.txt", exampleMenu);
     Document document;
     ASSERT_EQ(document.load(folder / "menu.txt"), 0);
     GeneratorSettings settings = readGeneratorSettings(document);
@@ -144,28 +145,21 @@ TEST(ScriptHead, DrawsTheSuffixesInOrderFromTheSharedGenerator) {
     Toolkit toolkit;
     toolkit.seeded = 1;
     seedSharedRandom(1);
-    ScriptOutput output;
-    std::ostringstream console;
-    std::streambuf* saved = std::cout.rdbuf(console.rdbuf());
-    std::ostringstream warnings;
-    Diagnostics diagnostics("menu.txt", warnings);
-    ScriptHead head;
-    const bool written = writeScriptHead(output, settings, document, toolkit, diagnostics, head) &&
-                         writeMapsAndPoints(document, settings, head.names, head.lastMapIndex, toolkit, output,
-                                            diagnostics) &&
-                         output.close();
-    std::cout.rdbuf(saved);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(head.names.mapSelect, "*map_selectA");
-    EXPECT_EQ(head.names.nextMap, "*next_mapU");
-    EXPECT_EQ(head.names.prevMap, "*prev_mapH");
-    EXPECT_EQ(head.names.gotoMap, "*goto_map2");
-    EXPECT_EQ(head.names.prevPoint, "*prev_pointU");
-    EXPECT_EQ(head.names.nextPoint, "*next_pointR");
+    std::ostringstream messages, warnings;
+    Console console(messages, warnings);
+    Diagnostics diagnostics("menu.txt", console);
+    std::vector<ScriptFile> files;
+    ASSERT_TRUE(writeScript(document, settings, folder / "menu.txt", toolkit, console, diagnostics,
+                            ScriptOutput::Mode::Write, &files));
+    // The six control names, then one map prefix per map.
     const std::string script = readFile(folder / "tele.cfg");
-    EXPECT_NE(script.find("\nseta *base/arena1M_0 \""), std::string::npos);
-    EXPECT_NE(script.find("\nseta *base/duel25_1 \""), std::string::npos);
-    EXPECT_EQ(output.lineCount, 12u);
+    for (const char* line : {"seta *next_mapU \"vstr *map_selectA0\"\n", "seta *prev_mapH \"vstr *map_selectA1\"\n",
+                             "bind F9 \"vstr *goto_map2\"\n", "bind F8 \"vstr *prev_pointU\"\n",
+                             "bind F7 \"vstr *next_pointR\"\n", "\nseta *base/arena1M_0 \"", "\nseta *base/duel25_1 \""})
+        EXPECT_NE(script.find(line), std::string::npos) << line;
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].path, folder / "tele.cfg");
+    EXPECT_EQ(files[0].bytes, script.size());
 
     // With length 0 nothing is drawn: the generator's state stays where it is.
     Toolkit fresh;
@@ -173,8 +167,8 @@ TEST(ScriptHead, DrawsTheSuffixesInOrderFromTheSharedGenerator) {
     EXPECT_EQ(fresh.seeded, 0);
 }
 
-TEST(Generation, WritesTheWorkedExample) {
-    SourceRun run(workedExample);
+TEST(Generation, WritesTheExampleMenu) {
+    SourceRun run(exampleMenu);
     EXPECT_EQ(run.outcome.out, expectedConsole("menu.txt", "tele.cfg", mapsConsole));
     EXPECT_EQ(run.outcome.err, "menu.txt:21: warning: this point has no \";\" between its label and its coordinates, "
                                "so it teleports to \"0 0 0 0\"\n");
@@ -186,7 +180,7 @@ TEST(Generation, WritesTheWorkedExample) {
     EXPECT_EQ(splitLines(run.file("tele.cfg"))[13], "seta *next_map \"vstr *map_select0\"");
 }
 
-TEST(Generation, WritesTheWorkedExampleWithoutPreviousKeysOrRepetition) {
+TEST(Generation, WritesTheExampleMenuWithoutPreviousKeysOrRepetition) {
     SourceRun run("$ output = tele.cfg\n$ key_next_map = F5\n$ key_next_point = F7\n$ key_go = F9\n" +
                   mapsAndSections);
     EXPECT_EQ(run.outcome.status, 0);
@@ -211,7 +205,7 @@ TEST(Generation, WritesTheWorkedExampleWithoutPreviousKeysOrRepetition) {
 TEST(Generation, ChainsFollowOnFilesPastMaxLines) {
     TempFolder folder;
     mkdir((folder / "out").c_str(), 0777);
-    std::string source = workedExample;
+    std::string source = exampleMenu;
     source.replace(0, source.find('\n'), "$ output = out/tele.cfg\n% max_lines = 2");
     writeFile(folder / "menu.txt", source);
     const Outcome run = runIn(folder.path(), {"menu.txt"});
@@ -236,7 +230,7 @@ TEST(Generation, ChainsAfterTheLastPointAndLeavesOlderFilesBeyondIt) {
     // and the last file holds only the transition lines.
     TempFolder folder;
     writeFile(folder / "tele.cfg_9", "left from an earlier run");
-    std::string source = workedExample;
+    std::string source = exampleMenu;
     source.replace(0, source.find('\n'), "$ output = tele.cfg\n% max_lines = 1");
     source.erase(source.find("Tower\n"), 6);
     writeFile(folder / "menu.txt", source);
@@ -367,7 +361,7 @@ TEST(GenerationSafety, NeverWritesOverTheSourceFile) {
 TEST(GenerationSafety, NeverWritesOverTheSourceWithAFollowOnFile) {
     // The source is named like the second follow-on file of the output.
     TempFolder folder;
-    std::string source = workedExample;
+    std::string source = exampleMenu;
     source.replace(0, source.find('\n'), "$ output = tele.cfg\n% max_lines = 2");
     writeFile(folder / "tele.cfg_1", "older");
     writeFile(folder / "tele.cfg_2", source);
@@ -390,9 +384,9 @@ TEST(GenerationSafety, NeverWritesOverTheSourceWithAFollowOnFile) {
 TEST(GenerationSafety, ReadsAReadOnlySourceAndReportsAnUnwritableScript) {
     TempFolder folder;
     mkdir((folder / "locked").c_str(), 0555);
-    writeFile(folder / "menu.txt", workedExample);
+    writeFile(folder / "menu.txt", exampleMenu);
     chmod((folder / "menu.txt").c_str(), 0444);
-    std::string lockedSource = workedExample;
+    std::string lockedSource = exampleMenu;
     lockedSource.replace(0, lockedSource.find('\n'), "$ output = locked/tele.cfg");
     writeFile(folder / "locked.txt", lockedSource);
     chmod((folder / "locked.txt").c_str(), 0444);

@@ -1,22 +1,18 @@
 #include "generator/maps_and_points.h"
 
-#include <iostream>
-
-#include "platform/platform.h"
-
 #include "document/diagnostics.h"
 #include "document/document.h"
 #include "generator/console_text.h"
+#include "generator/menu.h"
 #include "generator/script_head.h"
 #include "generator/script_output.h"
 #include "generator/settings.h"
+#include "toolkit/console.h"
 #include "toolkit/numbers.h"
 #include "toolkit/random.h"
 #include "toolkit/toolkit.h"
 
 namespace {
-
-std::string textOf(const DocumentEntry* entry) { return entry == nullptr ? std::string() : entry->text; }
 
 // Returns the index after `index` in a list whose last index is `last`, or
 // the first one after the last.
@@ -111,8 +107,8 @@ void pointVariableLine(std::string& line, const LineParts& parts, const std::str
 
 }  // namespace
 
-bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, const ControlNames& names,
-                        std::int32_t lastMapIndex, Toolkit& toolkit, ScriptOutput& output,
+bool writeMapsAndPoints(const Menu& menu, const Document& document, const GeneratorSettings& settings,
+                        const ControlNames& names, Toolkit& toolkit, ScriptOutput& output, Console& console,
                         Diagnostics& diagnostics) {
     const LineParts parts{names, !settings.key_previous_map.empty(), !settings.key_previous_point.empty(),
                           settings.repeat_prefixes == 1};
@@ -123,68 +119,45 @@ bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, c
                          diagnostics);
     warnIfNotConsoleSafe(document.findText("global_echo_point_prefix"), "the setting global_echo_point_prefix",
                          diagnostics);
+    const std::int32_t lastMapIndex = menu.lastMapIndex();
     std::string line;
 
     for (std::int32_t map = 0; map <= lastMapIndex; ++map) {
-        const DocumentEntry* mapEntry = document.findText("maps", map);
-        const std::string mapName = textOf(mapEntry);
-        std::cout << "\nProcessing map " << mapName << "\n" << endMessage;
+        const MenuMap& entry = menu.maps[static_cast<std::size_t>(map)];
+        console.progress("\nProcessing map " + entry.name + "\n");
         const std::string mapPrefix =
-            "*" + consoleSafeName(mapName) + toolkit.randomText(suffixLength, randomAlphabet) + "_";
-        const std::string mapLabel = "map \"" + consoleSafe(mapName) + "\"";
-        warnIfNotConsoleSafe(mapEntry, "the map name \"" + consoleSafe(mapName) + "\"", diagnostics, true);
+            "*" + consoleSafeName(entry.name) + toolkit.randomText(suffixLength, randomAlphabet) + "_";
+        const std::string mapLabel = "map \"" + consoleSafe(entry.name) + "\"";
+        warnIfNotConsoleSafe(entry.nameEntry, "the map name \"" + consoleSafe(entry.name) + "\"", diagnostics, true);
 
-        document.setSection(mapName);
-        const std::int32_t lastPointIndex = document.lastIndex("points");
-        const DocumentEntry* displayEntry = document.findText("name");
-        warnIfNotConsoleSafe(displayEntry, "the display name of " + mapLabel, diagnostics);
+        const auto lastPointIndex = static_cast<std::int32_t>(entry.points.size()) - 1;
+        warnIfNotConsoleSafe(entry.displayEntry, "the display name of " + mapLabel, diagnostics);
+        const std::string display = entry.displayEntry == nullptr ? std::string() : entry.displayEntry->text;
         const std::string mapEcho =
-            mapEchoPrefix + repeatAfterSpaces(consoleSafe(textOf(displayEntry)), mapEchoPrefix, parts.repeat);
+            mapEchoPrefix + repeatAfterSpaces(consoleSafe(display), mapEchoPrefix, parts.repeat);
         mapVariableLine(line, parts, map, lastMapIndex, mapEcho, mapPrefix, lastPointIndex);
-        if (!output.write(line)) return false;
-        ++output.lineCount;
+        if (!output.mapLine(line)) return false;
 
         // The map's own prefix is the same for every point of the map.
-        const DocumentEntry* prefixEntry = document.findText("echo_point_prefix");
-        warnIfNotConsoleSafe(prefixEntry, "the echo_point_prefix of " + mapLabel, diagnostics);
-        const std::string pointPrefix = globalPointPrefix + consoleSafe(textOf(prefixEntry));
+        warnIfNotConsoleSafe(entry.prefixEntry, "the echo_point_prefix of " + mapLabel, diagnostics);
+        const std::string pointPrefix =
+            globalPointPrefix + consoleSafe(entry.prefixEntry == nullptr ? std::string() : entry.prefixEntry->text);
 
         for (std::int32_t point = 0; point <= lastPointIndex; ++point) {
-            const DocumentEntry* pointEntry = document.findText("points", point);
-            const PointValue value = splitPointValue(textOf(pointEntry));
-            std::cout << "Dealing with point " << value.pointLabel << "\n" << endMessage;
-            if (pointEntry != nullptr && !(isConsoleSafe(value.pointLabel) && isConsoleSafe(value.pointCoordinates))) {
+            const MenuPoint& item = entry.points[static_cast<std::size_t>(point)];
+            const PointValue value = splitPointValue(item.value);
+            console.progress("Dealing with point " + value.pointLabel + "\n");
+            if (item.entry != nullptr && !(isConsoleSafe(value.pointLabel) && isConsoleSafe(value.pointCoordinates))) {
                 const std::string pointName = "point \"" + consoleSafe(value.pointLabel) + "\" of " + mapLabel;
-                warnIfNotConsoleSafe(pointEntry->line, value.pointLabel, "the label of " + pointName, diagnostics);
-                warnIfNotConsoleSafe(pointEntry->line, value.pointCoordinates, "the coordinate text of " + pointName,
+                warnIfNotConsoleSafe(item.entry->line, value.pointLabel, "the label of " + pointName, diagnostics);
+                warnIfNotConsoleSafe(item.entry->line, value.pointCoordinates, "the coordinate text of " + pointName,
                                      diagnostics);
             }
             pointVariableLine(line, parts, mapPrefix, point, lastPointIndex,
                               pointPrefix + repeatAfterSpaces(consoleSafe(value.pointLabel), pointPrefix, parts.repeat),
                               consoleSafe(value.pointCoordinates));
-            ++output.lineCount;
-            if (!output.write(line) || !output.chainIfFull(settings.max_lines, settings.output)) return false;
+            if (!output.pointLine(line)) return false;
         }
-        document.setSection(std::string());
     }
     return true;
-}
-
-std::int32_t countFollowOnFiles(Document& document, std::int32_t lastMapIndex, std::uint32_t maxLines) {
-    if (maxLines == 0) return 0;
-    std::uint32_t lineCount = initialLineCount;
-    std::int32_t files = 0;
-    for (std::int32_t map = 0; map <= lastMapIndex; ++map) {
-        document.setSection(document.getText("maps", map));
-        const std::int32_t lastPointIndex = document.lastIndex("points");
-        document.setSection(std::string());
-        ++lineCount;
-        for (std::int32_t point = 0; point <= lastPointIndex; ++point) {
-            if (++lineCount > maxLines) {
-                ++files;
-                lineCount = 0;
-            }
-        }
-    }
-    return files;
 }

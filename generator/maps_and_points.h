@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <string>
 
+class Console;
 class Diagnostics;
 class Document;
 class ScriptOutput;
 class Toolkit;
 struct ControlNames;
+struct Menu;
 struct GeneratorSettings;
 
 /// A point value split into its label and its coordinates.
@@ -27,14 +29,11 @@ PointValue splitPointValue(const std::string& value);
 /// `repeat` is true, else `text` unchanged.
 std::string repeatAfterSpaces(const std::string& text, const std::string& prefix, bool repeat);
 
-/// Writes the map variable line of each map in the list maps and the point
-/// variable line of each of its points, reporting each on the console and
-/// changing files as the line limit asks. Returns false once a script file
-/// cannot be written (the error is already reported).
-bool writeMapsAndPoints(Document& document, const GeneratorSettings& settings, const ControlNames& names,
-                        std::int32_t lastMapIndex, Toolkit& toolkit, ScriptOutput& output,
+/// Writes the map variable line of each map of `menu` and the point
+/// variable line of each of its points, reporting each on `console`, and
+/// warns of texts that had to be made console-safe (at their lines in
+/// `document`). Returns false once a script file cannot be written (the
+/// error is already reported).
+bool writeMapsAndPoints(const Menu& menu, const Document& document, const GeneratorSettings& settings,
+                        const ControlNames& names, Toolkit& toolkit, ScriptOutput& output, Console& console,
                         Diagnostics& diagnostics);
-
-/// Returns how many follow-on files writing the maps and points of
-/// `document` opens with `maxLines`, without writing anything.
-std::int32_t countFollowOnFiles(Document& document, std::int32_t lastMapIndex, std::uint32_t maxLines);

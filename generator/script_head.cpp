@@ -1,13 +1,12 @@
 #include "generator/script_head.h"
 
-#include <iostream>
-
 #include "document/diagnostics.h"
 #include "document/document.h"
 #include "generator/console_text.h"
 #include "generator/credits.h"
 #include "generator/script_output.h"
 #include "generator/settings.h"
+#include "toolkit/console.h"
 #include "toolkit/numbers.h"
 #include "toolkit/random.h"
 #include "toolkit/toolkit.h"
@@ -70,15 +69,14 @@ std::string bindsBlock(const GeneratorSettings& settings, const ControlNames& na
 }
 
 bool writeScriptHead(ScriptOutput& output, const GeneratorSettings& settings, const Document& document,
-                     Toolkit& toolkit, Diagnostics& diagnostics, ScriptHead& head) {
-    if (!output.openScriptFile(settings.output) || !output.write(headerBanner) || !output.write(sayLine))
-        return false;
-    head.names = makeControlNames(toolkit, static_cast<std::uint32_t>(settings.random_suffix_length));
-    head.lastMapIndex = document.lastIndex("maps");
-    std::cout << "\nWriting binds...\n" << std::flush;
+                     std::int32_t lastMapIndex, Toolkit& toolkit, Console& console, Diagnostics& diagnostics,
+                     ControlNames& names) {
+    if (!output.open() || !output.write(headerBanner) || !output.write(sayLine)) return false;
+    names = makeControlNames(toolkit, static_cast<std::uint32_t>(settings.random_suffix_length));
+    console.message("\nWriting binds...\n");
     for (const char* key : {"key_previous_map", "key_next_map", "key_next_point", "key_previous_point", "key_go"})
         warnIfNotConsoleSafe(document.findText(key), std::string("the key ") + key, diagnostics);
-    if (!output.write(bindsBlock(settings, head.names, head.lastMapIndex))) return false;
+    if (!output.write(bindsBlock(settings, names, lastMapIndex))) return false;
     output.headWritten();
     return true;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+class Console;
 class Diagnostics;
 class Document;
 class Toolkit;
@@ -36,15 +37,12 @@ ControlNames makeControlNames(Toolkit& toolkit, std::uint32_t suffixLength);
 std::string bindsBlock(const GeneratorSettings& settings, const ControlNames& names,
                        std::int32_t lastMapIndex);
 
-/// What writeScriptHead hands on to the map and point writer.
-struct ScriptHead {
-    ControlNames names;
-    std::int32_t lastMapIndex = -1;
-};
-
 /// Creates the first script file and writes the banner, the say line and
-/// the binds block; sets the line count to initialLineCount. Warns through
-/// `diagnostics` of key names that had to be made console-safe. Returns
-/// false when the file cannot be written (the error is already reported).
+/// the binds block for maps up to `lastMapIndex`, with the control names it
+/// draws into `names`; then sets the line count to initialLineCount. Warns
+/// through `diagnostics` of key names that had to be made console-safe.
+/// Returns false when the file cannot be written (the error is already
+/// reported).
 bool writeScriptHead(ScriptOutput& output, const GeneratorSettings& settings, const Document& document,
-                     Toolkit& toolkit, Diagnostics& diagnostics, ScriptHead& head);
+                     std::int32_t lastMapIndex, Toolkit& toolkit, Console& console, Diagnostics& diagnostics,
+                     ControlNames& names);

@@ -1,10 +1,13 @@
 // The thirteen generator settings, read from the top level of a source file.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
-class Document;
+#include "document/document.h"
+
+class Console;
 
 /// The generator settings; each field is named after its source-file key.
 struct GeneratorSettings {
@@ -23,6 +26,19 @@ struct GeneratorSettings {
     std::uint32_t max_lines = 0;
 };
 
+/// One setting: its source-file key, the kind of line that gives it, and
+/// the field it fills (one of the three members, the others null).
+struct SettingField {
+    const char* key;
+    EntryKind kind;
+    std::string GeneratorSettings::*text;
+    std::int32_t GeneratorSettings::*number;
+    std::uint32_t GeneratorSettings::*count;  ///< a number kept as its low 32 bits
+};
+
+/// The thirteen settings, in the order of GeneratorSettings.
+extern const std::array<SettingField, 13> settingFields;
+
 /// The longest random suffix the generator accepts.
 constexpr std::int32_t maxRandomSuffixLength = 64;
 
@@ -34,4 +50,4 @@ GeneratorSettings readGeneratorSettings(const Document& document);
 /// Writes the "Output file : " line, then checks the settings generation
 /// needs. Returns true when it may go on; false after writing the first
 /// failed check's "ERROR : " message.
-bool checkGeneratorSettings(const GeneratorSettings& settings);
+bool checkGeneratorSettings(const GeneratorSettings& settings, Console& console);

@@ -8,15 +8,10 @@
 
 #include "document/diagnostics.h"
 #include "document/document.h"
+#include "generator/settings.h"
 #include "toolkit/toolkit.h"
 
 namespace {
-
-const char* const textSettings[] = {"output",         "key_next_map",           "key_previous_map",
-                                    "key_next_point", "key_previous_point",     "key_go",
-                                    "global_echo_map_prefix", "global_echo_point_prefix"};
-const char* const numberSettings[] = {"no_popup", "terminate", "random_suffix_length", "repeat_prefixes",
-                                      "max_lines"};
 
 // Splits a list item's key "name(12)" into "name" and 12; false for other keys.
 bool splitListKey(std::string_view key, std::string_view& name, unsigned long& index) {
@@ -52,34 +47,30 @@ std::string nearestName(const std::string& name, const Names& candidates) {
 }
 
 void checkSettings(const Document& document, Diagnostics& diagnostics) {
-    for (const char* name : textSettings) {
-        if (document.findText(name) != nullptr) continue;
-        for (std::int32_t row = 0; row < document.entryCount; ++row) {
+    for (const SettingField& field : settingFields) {
+        // A setting given by a line of its own kind is read; otherwise the
+        // first line of the other kind is the one the user meant.
+        const DocumentEntry* otherKind = nullptr;
+        bool read = false;
+        for (std::int32_t row = 0; row < document.entryCount && !read; ++row) {
             const DocumentEntry& entry = document.entries[static_cast<std::size_t>(row)];
-            if (entry.key == name && entry.kind == EntryKind::Number) {
-                diagnostics.warn(entry.line, std::string(name) + " is a text setting, but this \"%\" line gives a "
-                                                                 "number, so it stays unset; write it on a \"$\" line");
-                break;
-            }
+            if (entry.key != field.key) continue;
+            read = entry.kind == field.kind;
+            if (otherKind == nullptr) otherKind = &entry;
         }
-    }
-    for (const char* name : numberSettings) {
-        bool hasNumber = false;
-        const DocumentEntry* textEntry = nullptr;
-        for (std::int32_t row = 0; row < document.entryCount; ++row) {
-            const DocumentEntry& entry = document.entries[static_cast<std::size_t>(row)];
-            if (entry.key != name) continue;
-            if (entry.kind == EntryKind::Number) hasNumber = true;
-            if (entry.kind == EntryKind::Text && textEntry == nullptr) textEntry = &entry;
-        }
-        if (!hasNumber && textEntry != nullptr)
-            diagnostics.warn(textEntry->line, std::string(name) + " is a number setting, but this \"$\" line gives a "
-                                                                   "text, so it stays 0; write it on a \"%\" line");
+        if (read || otherKind == nullptr) continue;
+        const std::string name = field.key;
+        diagnostics.warn(otherKind->line,
+                         field.kind == EntryKind::Text
+                             ? name + " is a text setting, but this \"%\" line gives a number, so it stays unset; "
+                                      "write it on a \"$\" line"
+                             : name + " is a number setting, but this \"$\" line gives a text, so it stays 0; "
+                                      "write it on a \"%\" line");
     }
 
     // Top-level names that are no setting but close to one.
-    std::vector<std::string> known(std::begin(textSettings), std::end(textSettings));
-    known.insert(known.end(), std::begin(numberSettings), std::end(numberSettings));
+    std::vector<std::string> known;
+    for (const SettingField& field : settingFields) known.push_back(field.key);
     known.push_back("maps");
     std::set<std::string> seen;
     for (std::int32_t row = 0; row < document.entryCount; ++row) {
@@ -183,7 +174,7 @@ void checkLists(const Lists& lists, Diagnostics& diagnostics) {
 
 void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagnostics) {
     std::vector<std::string> sectionNames;
-    for (const Diagnostics::Section& section : diagnostics.topLevelSections) sectionNames.push_back(section.name);
+    for (const DocumentSection& section : document.topLevelSections) sectionNames.push_back(section.name);
     // All keys, sorted, made only when a map with no points needs them.
     std::vector<std::string_view> keys;
     const auto hasKeyStartingWith = [&keys, &document](const std::string& prefix) {
@@ -237,7 +228,7 @@ void checkMaps(const Document& document, const Lists& lists, Diagnostics& diagno
         const auto found = std::lower_bound(mapNames.begin(), mapNames.end(), inner);
         return found != mapNames.end() && found->compare(0, inner.size(), inner) == 0;
     };
-    for (const Diagnostics::Section& section : diagnostics.topLevelSections) {
+    for (const DocumentSection& section : document.topLevelSections) {
         if (section.name.empty()) continue;
         if (!isNamed(section.name))
             diagnostics.warn(section.line, "no map in the list \"maps\" names the section \"" + section.name +

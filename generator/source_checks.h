@@ -15,7 +15,6 @@ std::size_t editDistance(const std::string& a, const std::string& b);
 
 /// Adds to `diagnostics` a warning for every setting written with the wrong
 /// kind of line or with a name close to a setting's, every map without a
-/// section and top-level section no map names (using the sections the
-/// reader recorded in `diagnostics`), every list item after a gap and every
+/// section and top-level section no map names, every list item after a gap and every
 /// point without ";".
 void checkSource(const Document& document, Diagnostics& diagnostics);

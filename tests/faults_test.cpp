@@ -15,11 +15,18 @@ const std::string keys = "$ key_next_map = F5\n$ key_next_point = F7\n$ key_go =
 const std::string menu = "$ output = tele.cfg\n" + keys + "% no_popup = 1\n$() maps = m\n{ m\n$() points = A ; 1 2 3 0\n}\n";
 const std::string dump = "TELEPORT MARKER : (1 2 3)\n$$$ Roof\n";
 const std::string anything = "\x01<any content>";
+const std::string overwrite = "ERROR : The output file would overwrite the source file.";
+
+// A menu of three points, one to a file: tele.cfg, tele.cfg_1, tele.cfg_2.
+const std::string chained = menu.substr(0, menu.find("}")) + "B ; 0 0 0 0\nC ; 1 1 1 0\n}\n% max_lines = 1\n";
+const std::map<std::string, std::string> chainedFiles = {
+    {"tele.cfg", anything}, {"tele.cfg_1", anything}, {"tele.cfg_2", "// TRANSITION \n\n"}};
 
 struct File {
     std::string name;     // ending in "/" for a folder
-    std::string content;
+    std::string content;  // for a link: the file it links to
     mode_t mode = 0;      // 0: as made
+    enum Kind { Plain, Symlink, Hardlink } kind = Plain;
 };
 
 struct Fault {
@@ -37,7 +44,10 @@ std::map<std::string, std::string> filesIn(const std::string& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         const std::string name = entry.path().string().substr(folder.size() + 1);
-        files[entry.is_directory() ? name + "/" : name] = entry.is_directory() ? "" : readFile(entry.path().string());
+        if (entry.is_symlink())
+            files[name] = "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else
+            files[entry.is_directory() ? name + "/" : name] = entry.is_directory() ? "" : readFile(entry.path().string());
     }
     return files;
 }
@@ -66,9 +76,25 @@ TEST(Faults, EachEndsWithItsMessageAndLosesNothing) {
          "ERROR : The output file would overwrite the source file.", 1, {}},
         {"output naming the source another way", {{"menu.txt", source(menu, "tele.cfg", "./x/../menu.txt")}, {"x/", ""}},
          {"menu.txt"}, "ERROR : The output file would overwrite the source file.", 1, {}},
-        {"a follow-on file that would be the source",
-         {{"tele.cfg_1", source(menu, "% no_popup", "% max_lines = 1\n% no_popup") + "$() points = B ; 0 0 0 0\nC\n"}},
-         {"tele.cfg_1"}, "ERROR : The output file would overwrite the source file.", 1, {}},
+        // The run below writes tele.cfg, tele.cfg_1 and tele.cfg_2: every one
+        // of them is checked against the source, whatever exists already.
+        {"the source as the first follow-on file", {{"tele.cfg_1", chained}}, {"tele.cfg_1"}, overwrite, 1, {}},
+        {"the source as the last follow-on file, the one before it missing", {{"tele.cfg_2", chained}},
+         {"tele.cfg_2"}, overwrite, 1, {}},
+        {"the source as the last follow-on file", {{"tele.cfg_1", "old"}, {"tele.cfg_2", chained}}, {"tele.cfg_2"},
+         overwrite, 1, {}},
+        {"the source one past the last follow-on file is left alone", {{"tele.cfg_3", chained}}, {"tele.cfg_3"},
+         "Terminating program", 0, chainedFiles},
+        {"a follow-on file that is a symbolic link to the source",
+         {{"menu.txt", chained}, {"tele.cfg_2", "menu.txt", 0, File::Symlink}}, {"menu.txt"}, overwrite, 1, {}},
+        {"a follow-on file that is a hard link to the source",
+         {{"menu.txt", chained}, {"tele.cfg_1", "menu.txt", 0, File::Hardlink}}, {"menu.txt"}, overwrite, 1, {}},
+        {"a dump that is a symbolic link to its extract file",
+         {{"condump_extract.txt", dump}, {"condump.txt", "condump_extract.txt", 0, File::Symlink}}, {"condump.txt"},
+         "ERROR : The extract file would overwrite the console dump.", 1, {}},
+        {"a dump that is a hard link to its extract file",
+         {{"condump_extract.txt", dump}, {"my_condump.txt", "condump_extract.txt", 0, File::Hardlink}},
+         {"my_condump.txt"}, "ERROR : The extract file would overwrite the console dump.", 1, {}},
         {"an unwritable output folder", {{"menu.txt", source(menu, "tele.cfg", "out/tele.cfg")}, {"out/", "", 0555}},
          {"menu.txt"}, "ERROR : Cannot write the script file out/tele.cfg", 1, {}, true},
         {"an unwritable extract folder", {{"in/", "", 0555}, {"in/condump.txt", dump}}, {"in/condump.txt"},
@@ -105,6 +131,10 @@ TEST(Faults, EachEndsWithItsMessageAndLosesNothing) {
         for (const File& file : fault.before) {
             if (file.name.back() == '/')
                 mkdir((folder / file.name).c_str(), 0777);
+            else if (file.kind == File::Symlink)
+                std::filesystem::create_symlink(file.content, folder / file.name);
+            else if (file.kind == File::Hardlink)
+                std::filesystem::create_hard_link(folder / file.content, folder / file.name);
             else
                 writeFile(folder / file.name, file.content);
         }
@@ -128,4 +158,30 @@ TEST(Faults, EachEndsWithItsMessageAndLosesNothing) {
             if (expected.count(name) != 0 && expected[name] == anything) content = anything;
         EXPECT_EQ(after, expected);
     }
+}
+
+TEST(Faults, AConsoleThatGoesAwayCostsNoFile) {
+    // Enough points that the messages fill a pipe many times over, spread
+    // over several files.
+    std::string big = source(menu, "A ; 1 2 3 0\n", "") + "% max_lines = 500\n";
+    std::string points;
+    for (int i = 0; i < 3000; ++i) points += "Point " + std::to_string(i) + " ; " + std::to_string(i) + " 2 3 0\n";
+    big.insert(big.find("$() points = ") + 13, points);
+    std::map<std::string, std::string> files[2];
+    for (int closed = 0; closed < 2; ++closed) {
+        SCOPED_TRACE(closed ? "closed output" : "normal output");
+        TempFolder folder;
+        writeFile(folder / "menu.txt", big);
+        writeFile(folder / "tele.cfg", "an earlier script");
+        Invocation invocation;
+        invocation.folder = folder.path();
+        invocation.arguments = {"menu.txt"};
+        invocation.closedOutput = closed == 1;
+        const Outcome run = runTelvorinBinary(invocation);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        files[closed] = filesIn(folder.path());
+    }
+    EXPECT_EQ(files[0].size(), 8u);  // the source and seven script files
+    EXPECT_TRUE(files[0] == files[1]) << "the files differ";
 }

@@ -66,15 +66,23 @@ Outcome runTelvorinBinary(const Invocation& invocation) {
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) throw std::runtime_error("pipe failed");
     std::signal(SIGPIPE, SIG_IGN);
+    // Nobody reads a closed output: every write to it fails.
+    if (invocation.closedOutput) close(out[0]);
     const pid_t child = fork();
     if (child == 0) {
+        std::signal(SIGPIPE, SIG_DFL);  // as a shell starts a program
+        if (invocation.memoryLimitBytes != 0) {
+            const rlimit limit{invocation.memoryLimitBytes, invocation.memoryLimitBytes};
+            setrlimit(RLIMIT_AS, &limit);
+        }
         dup2(out[1], STDOUT_FILENO);
         dup2(err[1], STDERR_FILENO);
         if (invocation.closedInput)
             close(STDIN_FILENO);
         else
             dup2(in[0], STDIN_FILENO);
-        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
+        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
+            if (fd != out[0] || !invocation.closedOutput) close(fd);
         if (!invocation.folder.empty() && chdir(invocation.folder.c_str()) != 0) _exit(126);
         unsetenv("DISPLAY");
         unsetenv("WAYLAND_DISPLAY");
@@ -97,9 +105,9 @@ Outcome runTelvorinBinary(const Invocation& invocation) {
     close(in[1]);
 
     Outcome outcome;
-    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    pollfd fds[2] = {{invocation.closedOutput ? -1 : out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
     std::string* sinks[2] = {&outcome.out, &outcome.err};
-    int open = 2;
+    int open = invocation.closedOutput ? 1 : 2;
     while (open > 0) {
         if (poll(fds, 2, -1) < 0) {
             if (errno == EINTR) continue;

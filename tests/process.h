@@ -14,6 +14,8 @@ struct Invocation {
     std::vector<std::string> arguments;
     std::string input;          ///< written to standard input, which then ends
     bool closedInput = false;   ///< start with no standard input at all
+    bool closedOutput = false;  ///< start with a standard output that nobody reads
+    unsigned long memoryLimitBytes = 0;  ///< the address-space limit, or 0 for none
     std::string folder;         ///< the working folder
     bool unprivileged = false;  ///< run as a user who cannot write what it does not own
     std::vector<std::pair<std::string, std::string>> environment;  ///< set on top of the test's own

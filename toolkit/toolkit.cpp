@@ -81,10 +81,6 @@ std::string Toolkit::randomText(std::uint32_t length, const std::string& alphabe
     return result;
 }
 
-std::string reverseText(const std::string& text) {
-    return std::string(text.rbegin(), text.rend());
-}
-
 std::string folderOf(const std::string& path, char separator) {
     const std::string::size_type last = path.rfind(separator);
     if (last == std::string::npos) return std::string();

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/platform.h"
-
 /// The coordinates of a point that has none: "0 0 0 0".
 inline const std::string defaultCoordinates = "0 0 0 0";
 
@@ -50,12 +48,9 @@ public:
 /// The program-wide toolkit, through which the document store works.
 extern Toolkit globalToolkit;
 
-/// Returns the characters of `text` in reverse order.
-std::string reverseText(const std::string& text);
-
 /// Returns the part of `path` before its last `separator`, or the empty text
 /// when `path` holds none.
-std::string folderOf(const std::string& path, char separator = folderSeparator);
+std::string folderOf(const std::string& path, char separator);
 
 /// Returns `head` followed by `tail`, or the empty text when `head` is empty.
 std::string joinNonEmpty(const std::string& head, const std::string& tail);

@@ -77,10 +77,7 @@ TEST(CountOccurrences, CountsWithoutOverlap) {
     for (const Case& c : cases) EXPECT_EQ(globalToolkit.countOccurrences(c.what, c.text), c.count) << c.text;
 }
 
-TEST(PathHelpers, ReverseFolderAndJoin) {
-    EXPECT_EQ(reverseText(""), "");
-    EXPECT_EQ(reverseText("abc"), "cba");
-
+TEST(PathHelpers, FolderAndJoin) {
     struct Case {
         std::string path;
         char separator;

@@ -1,4 +1,4 @@
-#include "platform/platform.h"
+#include "platform/console.h"
 
 #include <cerrno>
 #include <csignal>
@@ -32,6 +32,8 @@ bool standardOutputIsTerminal() {
     static const bool terminal = isatty(STDOUT_FILENO) != 0;
     return terminal;
 }
+
+void surviveClosedOutput() { std::signal(SIGPIPE, SIG_IGN); }
 
 void setConsoleColours() {
     if (!standardOutputIsTerminal()) return;
@@ -86,6 +88,7 @@ void openInDesktopShell(const std::string& path) {
     const pid_t child = fork();
     if (child < 0) return;
     if (child == 0) {
+        std::signal(SIGPIPE, SIG_DFL);  // the opener starts as any program does
         execlp(opener, opener, argument.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -1,4 +1,4 @@
-#include "platform/platform.h"
+#include "platform/console.h"
 
 #include <cstdlib>
 #include <io.h>
@@ -10,6 +10,10 @@
 bool standardOutputIsTerminal() {
     static const bool terminal = _isatty(_fileno(stdout)) != 0;
     return terminal;
+}
+
+void surviveClosedOutput() {
+    // A write to a closed pipe fails here without stopping the program.
 }
 
 void setConsoleColours() {
